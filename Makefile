@@ -1,0 +1,33 @@
+# Thin wrapper over the CMake presets. `make demo` and `make test` install what is missing first.
+.PHONY: all deps demo test bench fuzz build clean
+
+FUZZ_SECONDS ?= 30
+RENDER := build/release/tools/render/mirolane2-render
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+build: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+
+demo: build
+	@$(RENDER) --help
+
+test: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+bench: build
+	@bash scripts/run-bench build/release/bench
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@bash scripts/run-fuzz build/fuzz/fuzz $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build

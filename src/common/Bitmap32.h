@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "common/Geometry.h"
+
+namespace miro {
+
+// Pure green marks an empty pixel in every layer.
+inline constexpr std::uint32_t kKeyColour = 0x00FF00;
+
+// A picture of 0x00RRGGBB pixels. When `transparent` is set, pixels equal to
+// `transparentColour` are skipped wherever this picture is drawn onto another.
+class Bitmap32 {
+ public:
+  Bitmap32() = default;
+  Bitmap32(int width, int height, std::uint32_t fill = 0);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  Rect bounds() const { return Rect{0, 0, width_, height_}; }
+
+  std::span<std::uint32_t> row(int y);
+  std::span<const std::uint32_t> row(int y) const;
+  std::uint32_t pixel(int x, int y) const { return pixels_[index(x, y)]; }
+  void setPixel(int x, int y, std::uint32_t colour) { pixels_[index(x, y)] = colour; }
+  const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+
+  bool transparent = false;
+  std::uint32_t transparentColour = kKeyColour;
+
+  void fill(std::uint32_t colour);
+  void fillRect(const Rect& rect, std::uint32_t colour);
+  // The one-pixel outline just inside `rect`.
+  void frameRect(const Rect& rect, std::uint32_t colour);
+  void draw(int x, int y, const Bitmap32& source);
+  // Nearest neighbour: target row y takes source row floor(y * source height / target height).
+  void stretchDraw(const Rect& target, const Bitmap32& source);
+  // New size with the top-left corner kept; pixels outside the old picture get `fill`.
+  void resize(int width, int height, std::uint32_t fill = 0);
+
+  bool operator==(const Bitmap32& other) const;
+
+ private:
+  std::size_t index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+  }
+  bool skips(std::uint32_t colour) const { return transparent && colour == transparentColour; }
+
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+};
+
+}  // namespace miro

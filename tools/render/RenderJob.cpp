@@ -1,0 +1,97 @@
+#include "RenderJob.h"
+
+#include <ostream>
+#include <system_error>
+
+#include "common/Ini.h"
+#include "common/ProgramFolder.h"
+#include "data/DataFolderSetup.h"
+
+namespace miro::render {
+
+namespace {
+
+constexpr const char* kProgram = "mirolane2-render";
+
+struct StartupFacts {
+  DataConfig config;
+  std::string folderSource;
+  std::string offsetSource;
+};
+
+// The data folder and offset from the options, else from MIRO2.CFG; never writes MIRO2.CFG.
+std::optional<StartupFacts> loadConfiguration(const Options& options, const ProgramFolder& home,
+                                              std::ostream& err) {
+  StartupFacts facts;
+  if (options.data) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(*options.data, ec)) {
+      err << kProgram << ": --data: no such folder: " << options.data->string() << '\n';
+      return std::nullopt;
+    }
+    facts.config.folder = DataFolder(options.data->string());
+    facts.folderSource = "--data";
+  }
+
+  const ConfigFileRead read = loadDataConfig(home);
+  if (!options.data) {
+    if (!read.status) {
+      err << kProgram << ": " << read.status.message() << '\n';
+      return std::nullopt;
+    }
+    if (!read.config) {
+      err << kProgram << ": no data folder: " << read.file.string()
+          << " is missing or has no UO_PATH under [PATH].\n"
+          << "Give the client data folder with --data DIR, or start mirolane2 once to set it up.\n";
+      return std::nullopt;
+    }
+    facts.config.folder = read.config->folder;
+    facts.folderSource = read.file.string();
+  }
+
+  if (options.offset) {
+    const auto offset = parseIniInteger(*options.offset);
+    if (!offset) {
+      err << kProgram << ": --offset: not a number: " << *options.offset << '\n';
+      return std::nullopt;
+    }
+    facts.config.offset = *offset;
+    facts.offsetSource = "--offset";
+  } else if (read.config) {
+    facts.config.offset = read.config->offset;
+    facts.offsetSource = read.file.string();
+  } else {
+    facts.offsetSource = "default";
+  }
+  return facts;
+}
+
+void printInfo(const ProgramFolder& home, const StartupFacts& facts, std::ostream& out) {
+  out << "program folder: " << home.path().string() << " (" << describe(home.source()) << ")\n";
+  out << "data folder: " << facts.config.folder.text() << " (" << facts.folderSource << ")\n";
+  out << "data offset: " << facts.config.offset << " (" << facts.offsetSource << ")\n";
+}
+
+}  // namespace
+
+int run(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.home) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(*options.home, ec)) {
+      err << kProgram << ": --home: no such folder: " << options.home->string() << '\n';
+      return kBadArguments;
+    }
+  }
+  const ProgramFolder home = locateProgramFolder(options.home);
+  const auto facts = loadConfiguration(options, home, err);
+  if (!facts) return kBadArguments;
+
+  if (!options.info) {
+    err << kProgram << ": nothing to do: give --info (see --help)\n";
+    return kBadArguments;
+  }
+  printInfo(home, *facts, out);
+  return kDone;
+}
+
+}  // namespace miro::render
