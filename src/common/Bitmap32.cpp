@@ -47,13 +47,16 @@ void Bitmap32::frameRect(const Rect& rect, std::uint32_t colour) {
 
 void Bitmap32::draw(int x, int y, const Bitmap32& source) {
   const Rect r = intersect(Rect{x, y, x + source.width_, y + source.height_}, bounds());
+  const auto count = static_cast<std::size_t>(r.width());
   for (int ty = r.top; ty < r.bottom; ++ty) {
-    const auto from = source.row(ty - y);
-    auto to = row(ty);
-    for (int tx = r.left; tx < r.right; ++tx) {
-      const std::uint32_t colour = from[tx - x];
-      if (!source.skips(colour)) to[tx] = colour;
+    const std::uint32_t* from = source.row(ty - y).data() + (r.left - x);
+    std::uint32_t* to = row(ty).data() + r.left;
+    if (!source.transparent) {
+      std::copy_n(from, count, to);
+      continue;
     }
+    const std::uint32_t key = source.transparentColour;
+    for (std::size_t i = 0; i < count; ++i) to[i] = from[i] == key ? to[i] : from[i];
   }
 }
 
@@ -62,14 +65,18 @@ void Bitmap32::stretchDraw(const Rect& target, const Bitmap32& source) {
   const Rect r = intersect(target, bounds());
   const auto tw = static_cast<std::int64_t>(target.width());
   const auto th = static_cast<std::int64_t>(target.height());
+  std::vector<int> sourceColumn(static_cast<std::size_t>(r.width()));
+  for (int tx = r.left; tx < r.right; ++tx) {
+    sourceColumn[static_cast<std::size_t>(tx - r.left)] =
+        static_cast<int>((tx - target.left) * static_cast<std::int64_t>(source.width_) / tw);
+  }
   for (int ty = r.top; ty < r.bottom; ++ty) {
     const auto sy = static_cast<int>((ty - target.top) * static_cast<std::int64_t>(source.height_) / th);
     const auto from = source.row(sy);
-    auto to = row(ty);
-    for (int tx = r.left; tx < r.right; ++tx) {
-      const auto sx = static_cast<int>((tx - target.left) * static_cast<std::int64_t>(source.width_) / tw);
-      const std::uint32_t colour = from[sx];
-      if (!source.skips(colour)) to[tx] = colour;
+    std::uint32_t* to = row(ty).data() + r.left;
+    for (std::size_t i = 0; i < sourceColumn.size(); ++i) {
+      const std::uint32_t colour = from[static_cast<std::size_t>(sourceColumn[i])];
+      if (!source.skips(colour)) to[i] = colour;
     }
   }
 }

@@ -93,7 +93,7 @@ Ini::Line Ini::parseLine(std::string text) {
 
 Ini Ini::fromText(std::string_view text) {
   Ini ini;
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  while (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // byte-order marks
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
