@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -47,7 +48,10 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-Status readWholeFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit) {
+namespace {
+
+// Reads up to `count` bytes, or, with `whole`, the whole file when it is no larger than `count`.
+Status readFile(const std::filesystem::path& file, std::string& bytes, std::size_t count, bool whole) {
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Status::failure(failureText("Cannot open", file, errno));
   struct stat info {};
@@ -56,10 +60,10 @@ Status readWholeFile(const std::filesystem::path& file, std::string& bytes, std:
     status = Status::failure(failureText("Cannot read", file, errno));
   } else if (!S_ISREG(info.st_mode)) {
     status = Status::failure("Not a file: " + file.string());
-  } else if (static_cast<std::uint64_t>(info.st_size) > limit) {
+  } else if (whole && static_cast<std::uint64_t>(info.st_size) > count) {
     status = Status::failure("File too large: " + file.string());
   } else {
-    bytes.assign(static_cast<std::size_t>(info.st_size), '\0');
+    bytes.assign(std::min<std::size_t>(count, static_cast<std::size_t>(info.st_size)), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
       const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
@@ -75,6 +79,16 @@ Status readWholeFile(const std::filesystem::path& file, std::string& bytes, std:
   }
   ::close(fd);
   return status;
+}
+
+}  // namespace
+
+Status readWholeFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit) {
+  return readFile(file, bytes, limit, true);
+}
+
+Status readFileStart(const std::filesystem::path& file, std::string& bytes, std::size_t count) {
+  return readFile(file, bytes, count, false);
 }
 
 Status writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {

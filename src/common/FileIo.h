@@ -13,6 +13,9 @@ namespace miro {
 Status readWholeFile(const std::filesystem::path& file, std::string& bytes,
                      std::size_t limit = 64u << 20);
 
+// Reads at most the first `count` bytes of a file.
+Status readFileStart(const std::filesystem::path& file, std::string& bytes, std::size_t count);
+
 // Writes `bytes` to a temporary file in the same folder and renames it over `file`,
 // so the old file stays as it was unless the new one is complete. A symbolic link
 // is followed: its target is replaced, the link kept.

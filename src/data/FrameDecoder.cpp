@@ -1,0 +1,133 @@
+#include "data/FrameDecoder.h"
+
+#include <algorithm>
+
+#include "common/Strings.h"
+#include "data/ClientColour.h"
+
+namespace miro {
+
+namespace {
+
+constexpr int kFailedToOpenAnimMul = 1061;
+constexpr std::uint16_t kEndMarker = 0x7FFF;
+constexpr std::size_t kPaletteSize = 512;
+
+// Each palette entry through the colour rule once: what each index writes, if anything.
+struct ColourTable {
+  std::array<std::uint32_t, 256> colour{};
+  std::array<bool, 256> writes{};
+};
+
+ColourTable applyRule(Bytes file, std::size_t group, const ColourRule& rule) {
+  ColourTable table;
+  for (int i = 0; i < 256; ++i) {
+    const auto index = static_cast<std::size_t>(i);
+    const auto written = rule(static_cast<std::uint8_t>(i), widenColour15(u16Unchecked(file, group + 2 * index)));
+    table.writes[index] = written.has_value();
+    if (written) table.colour[index] = *written;
+  }
+  return table;
+}
+
+// The run header's column offset: bits 6-15 of the second word, a signed 10-bit number.
+int columnOffset(std::uint16_t second) { return static_cast<std::int16_t>(second) >> 6; }
+
+}  // namespace
+
+std::string_view animDataFileName(AnimFile file) {
+  switch (file) {
+    case AnimFile::Anim: return "ANIM.MUL";
+    case AnimFile::Anim2: return "ANIM2.MUL";
+    case AnimFile::Anim3: return "ANIM3.MUL";
+    case AnimFile::Anim4: return "ANIM4.MUL";
+  }
+  return "ANIM.MUL";
+}
+
+int frameCount(Bytes file, std::int32_t group) {
+  if (group < 0) return 0;
+  const auto count = u32At(file, static_cast<std::uint64_t>(group) + kPaletteSize);
+  if (!count) return 0;
+  return static_cast<int>(std::min<std::uint32_t>(*count, 0x7FFFFFFF));
+}
+
+DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& layer, const ColourRule& rule) {
+  DecodeResult result;
+  if (request.group < 0 || request.frame < 0 || request.frame >= frameCount(file, request.group)) return result;
+  const auto group = static_cast<std::uint64_t>(request.group);
+  const auto frameOffset = u32At(file, group + kPaletteSize + 4 + 4 * static_cast<std::uint64_t>(request.frame));
+  if (!frameOffset) return result;
+  std::uint64_t at = group + kPaletteSize + *frameOffset;
+  if (!fits(file, at, 8)) return result;
+
+  FrameHeader& header = result.header;
+  header.centreX = static_cast<std::int16_t>(u16Unchecked(file, at));
+  header.centreY = static_cast<std::int16_t>(u16Unchecked(file, at + 2));
+  header.width = u16Unchecked(file, at + 4);
+  header.height = u16Unchecked(file, at + 6);
+  at += 8;
+
+  const ColourTable colours = applyRule(file, static_cast<std::size_t>(group), rule);
+  const int y0 = request.base.y - header.centreY - header.height;
+  if (request.kind != DecodeKind::Part) result.topRow = y0;
+  int y = y0;
+  int previousKey = -1;
+
+  while (fits(file, at, 4)) {
+    const std::uint16_t first = u16Unchecked(file, at);
+    const std::uint16_t second = u16Unchecked(file, at + 2);
+    at += 4;
+    if (first == kEndMarker || second == kEndMarker) break;
+    const int length = first & 0x0FFF;
+    if (request.kind == DecodeKind::Part && length > header.width) break;
+
+    // Rows are counted by the changes of the 4-bit row key, not read whole.
+    const int key = first >> 12;
+    if (previousKey >= 0 && key != previousKey) y += (key - previousKey + 16) % 16;
+    previousKey = key;
+
+    const int column = (header.centreX + columnOffset(second)) % 512;  // keeps the sign of the sum
+    const int step = request.mirrored ? -1 : 1;
+    const int x0 = request.base.x + step * (column - header.centreX);
+
+    if (y >= y0 + header.height || y >= layer.height()) break;
+    if (y < 0) {
+      at += static_cast<std::uint64_t>(length);
+      continue;
+    }
+    const bool complete = fits(file, at, static_cast<std::uint64_t>(length));
+    const int pixels = complete ? length : static_cast<int>(file.size() - at);
+    if (pixels > 0 && request.kind == DecodeKind::Part) result.topRow = std::min(result.topRow, y);
+    auto row = layer.row(y);
+    for (int i = 0; i < pixels; ++i) {
+      const std::uint8_t index = file[static_cast<std::size_t>(at) + static_cast<std::size_t>(i)];
+      const int x = x0 + step * i;
+      result.leftmost = std::min(result.leftmost, x);
+      if (request.kind == DecodeKind::Body) result.rightmost = std::max(result.rightmost, x);
+      if (x >= 0 && x < layer.width() && colours.writes[index]) row[static_cast<std::size_t>(x)] = colours.colour[index];
+    }
+    if (!complete) break;
+    at += static_cast<std::uint64_t>(length);
+  }
+  return result;
+}
+
+std::shared_ptr<const MappedFile> FrameDecoder::open(AnimFile file) {
+  auto mapped = files_.open(data_, animDataFileName(file));
+  if (!mapped && file == AnimFile::Anim) reporter_.error(strings::text(kFailedToOpenAnimMul));
+  return mapped;
+}
+
+DecodeResult FrameDecoder::decode(const FrameRequest& request, Bitmap32& layer, const ColourRule& rule) {
+  const auto mapped = open(request.file);
+  if (!mapped) return {};
+  return decodeFrame(mapped->bytes(), request, layer, rule);
+}
+
+int FrameDecoder::frameCount(AnimFile file, std::int32_t group) {
+  const auto mapped = files_.open(data_, animDataFileName(file));
+  return mapped ? miro::frameCount(mapped->bytes(), group) : 0;
+}
+
+}  // namespace miro
