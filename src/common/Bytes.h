@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
@@ -15,10 +17,20 @@ inline bool fits(Bytes bytes, std::uint64_t at, std::uint64_t count) {
 }
 
 inline std::uint16_t u16Unchecked(Bytes bytes, std::size_t at) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::uint16_t v;
+    std::memcpy(&v, bytes.data() + at, sizeof v);
+    return v;
+  }
   return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
 }
 
 inline std::uint32_t u32Unchecked(Bytes bytes, std::size_t at) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::uint32_t v;
+    std::memcpy(&v, bytes.data() + at, sizeof v);
+    return v;
+  }
   return static_cast<std::uint32_t>(bytes[at]) | (static_cast<std::uint32_t>(bytes[at + 1]) << 8) |
          (static_cast<std::uint32_t>(bytes[at + 2]) << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
 }

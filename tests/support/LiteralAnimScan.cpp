@@ -1,24 +1,36 @@
 #include "support/LiteralAnimScan.h"
 
+#include <cstdio>
+
 namespace miro::test {
 
 namespace {
 
+// Reads the index file record by record through the C library's buffered input, as the
+// program reads its files.
 class IndexCursor {
  public:
-  IndexCursor(Bytes file, bool zeroLookupIsEmpty) : file_(file), zeroLookupIsEmpty_(zeroLookupIsEmpty) {}
+  IndexCursor(Bytes file, bool zeroLookupIsEmpty)
+      : file_(::fmemopen(const_cast<std::uint8_t*>(file.data()), file.size(), "rb")),
+        zeroLookupIsEmpty_(zeroLookupIsEmpty) {}
+  ~IndexCursor() {
+    if (file_) std::fclose(file_);
+  }
+  IndexCursor(const IndexCursor&) = delete;
+  IndexCursor& operator=(const IndexCursor&) = delete;
 
   void rewind() {
-    position_ = 0;
+    if (file_) std::rewind(file_);
     ordinal_ = 0;
   }
 
   std::int32_t takeOne(std::int64_t wanted) {
-    if (wanted == -1) return -1;
-    while (position_ + 12 <= file_.size()) {
-      const auto lookup = static_cast<std::int32_t>(u32Unchecked(file_, position_));
-      const auto length = static_cast<std::int32_t>(u32Unchecked(file_, position_ + 4));
-      position_ += 12;
+    if (wanted == -1 || !file_) return -1;
+    std::uint8_t record[12];
+    while (std::fread(record, 1, sizeof record, file_) == sizeof record) {
+      const Bytes bytes(record, sizeof record);
+      const auto lookup = static_cast<std::int32_t>(u32Unchecked(bytes, 0));
+      const auto length = static_cast<std::int32_t>(u32Unchecked(bytes, 4));
       if (lookup == -1 || length == 0 || (zeroLookupIsEmpty_ && lookup == 0)) continue;
       if (ordinal_++ == wanted) return lookup;
     }
@@ -38,9 +50,8 @@ class IndexCursor {
   }
 
  private:
-  Bytes file_;
+  std::FILE* file_;
   bool zeroLookupIsEmpty_;
-  std::size_t position_ = 0;
   std::int64_t ordinal_ = 0;
 };
 

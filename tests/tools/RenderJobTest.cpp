@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "ClientGen.h"
 #include "RenderJob.h"
 #include "support/TempFolder.h"
 
@@ -41,8 +42,39 @@ TEST_F(RenderJob, Info_FromMiro2Cfg_PrintsOneFactALine) {
   EXPECT_EQ(r.status, kDone) << r.err;
   EXPECT_EQ(r.out, "program folder: " + home.path().string() + " (--home)\n" +
                        "data folder: " + data.path().string() + "/ (" + (home / "miro2.cfg").string() + ")\n" +
-                       "data offset: 16 (" + (home / "miro2.cfg").string() + ")\n");
+                       "data offset: 16 (" + (home / "miro2.cfg").string() + ")\n" +
+                       "animation lookup: none (no ANIM.IDX)\n"
+                       "lookup entries without animation: 0\n"
+                       "body slots with a female variant: 0\n"
+                       "hue records: 0\n");
+  EXPECT_EQ(r.err,
+            "mirolane2-render: Error: File Open Error [ANIM.IDX]\n"
+            "mirolane2-render: Error: Failed to load HUES.MUL.\n");
+}
+
+TEST_F(RenderJob, Info_ScansTheIndexFilesOnceThenReadsTheCache) {
+  std::vector<clientgen::IndexRecord> records;
+  for (int i = 0; i < 37000; ++i) records.push_back({i * 100, 100, 0});
+  test::writeFile(data / "ANIM.IDX", clientgen::encodeIndex(records));
+  test::writeFile(data / "anim4.idx", clientgen::encodeIndex(records));
+  test::writeFile(data / "HUES.MUL", clientgen::encodeHues(std::vector<clientgen::HueEntry>(3000)));
+  test::writeFile(home / "MIRO2.ini", "[ETC]\r\nDataOffset=0\r\n[Other]\r\nKeep=me\r\n");
+  Options o = infoIn(home);
+  o.data = data.path();
+  o.offset = "3";
+
+  JobResult r = runJob(o);
+  EXPECT_EQ(r.status, kDone) << r.err;
   EXPECT_EQ(r.err, "");
+  EXPECT_NE(r.out.find("animation lookup: scan of ANIM.IDX ANIM4.IDX\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("body slots with a female variant: 16\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("hue records: 3000\n"), std::string::npos) << r.out;
+  EXPECT_EQ(test::readFile(home / "MIRO2.ini"), "[ETC]\r\nDataOffset=3\r\n[Other]\r\nKeep=me\r\n");
+  EXPECT_EQ(std::filesystem::file_size(home / "MIRO2Lup.dat"), 177376u);
+
+  r = runJob(o);
+  EXPECT_NE(r.out.find("animation lookup: cache " + (home / "MIRO2Lup.dat").string() + "\n"), std::string::npos)
+      << r.out;
 }
 
 TEST_F(RenderJob, Info_DataAndOffsetOptions_OverrideMiro2Cfg) {

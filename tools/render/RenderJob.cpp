@@ -5,7 +5,11 @@
 
 #include "common/Ini.h"
 #include "common/ProgramFolder.h"
+#include "common/Reporter.h"
+#include "data/AnimLookupLoad.h"
+#include "data/DataFileCache.h"
 #include "data/DataFolderSetup.h"
+#include "data/HueTable.h"
 
 namespace miro::render {
 
@@ -66,10 +70,44 @@ std::optional<StartupFacts> loadConfiguration(const Options& options, const Prog
   return facts;
 }
 
-void printInfo(const ProgramFolder& home, const StartupFacts& facts, std::ostream& out) {
+// What the program loads from the client files at start-up.
+struct ClientData {
+  DataFileCache files;
+  LookupLoad lookup;
+  HueTable hues;
+};
+
+void loadClientData(const ProgramFolder& home, const DataConfig& config, Reporter& reporter, ClientData& data,
+                    std::ostream& err) {
+  data.lookup = loadAnimLookup(home, config.folder, config.offset, data.files, reporter);
+  if (data.lookup.source == LookupSource::Scan) {
+    if (!data.lookup.cacheWritten) err << kProgram << ": " << data.lookup.cacheWritten.message() << '\n';
+    if (const Status remembered = rememberDataOffset(home, config.offset); !remembered) {
+      err << kProgram << ": " << remembered.message() << '\n';
+    }
+  }
+  data.hues.load(config.folder, data.files, reporter);
+}
+
+std::string describeLookup(const ProgramFolder& home, const LookupLoad& lookup) {
+  switch (lookup.source) {
+    case LookupSource::Cache: return "cache " + home.file(kLookupCacheName).string();
+    case LookupSource::None: return "none (no ANIM.IDX)";
+    case LookupSource::Scan: break;
+  }
+  std::string text = "scan of";
+  for (const auto& name : lookup.indexFiles) text += " " + name;
+  return text;
+}
+
+void printInfo(const ProgramFolder& home, const StartupFacts& facts, const ClientData& data, std::ostream& out) {
   out << "program folder: " << home.path().string() << " (" << describe(home.source()) << ")\n";
   out << "data folder: " << facts.config.folder.text() << " (" << facts.folderSource << ")\n";
   out << "data offset: " << facts.config.offset << " (" << facts.offsetSource << ")\n";
+  out << "animation lookup: " << describeLookup(home, data.lookup) << "\n";
+  out << "lookup entries without animation: " << data.lookup.lookup.missingCount() << "\n";
+  out << "body slots with a female variant: " << data.lookup.lookup.femaleVariantCount() << "\n";
+  out << "hue records: " << data.hues.loadedRecords() << "\n";
 }
 
 }  // namespace
@@ -90,7 +128,10 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     err << kProgram << ": nothing to do: give --info (see --help)\n";
     return kBadArguments;
   }
-  printInfo(home, *facts, out);
+  ConsoleReporter reporter(err, kProgram);
+  ClientData data;
+  loadClientData(home, facts->config, reporter, data, err);
+  printInfo(home, *facts, data, out);
   return kDone;
 }
 
