@@ -1,8 +1,12 @@
 #include "ClientGen.h"
 
+#include <zlib.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 #include "common/Bytes.h"
+#include "data/Lookup3.h"
 
 namespace miro::clientgen {
 
@@ -128,6 +132,133 @@ std::string encodeHues(const std::vector<HueEntry>& entries) {
       std::string name = entry.name.substr(0, 20);
       name.resize(20, '\0');
       out += name;
+    }
+  }
+  return out;
+}
+
+std::string encodeGumpData(const GumpImage& gump) {
+  std::vector<std::pair<std::uint16_t, std::uint16_t>> runs;  // colour, count
+  std::vector<std::uint32_t> table;
+  for (int y = 0; y < gump.height; ++y) {
+    table.push_back(static_cast<std::uint32_t>(gump.height + runs.size()));
+    const std::size_t rowStart = runs.size();
+    for (int x = 0; x < gump.width; ++x) {
+      const std::uint16_t c = gump.colours[static_cast<std::size_t>(y * gump.width + x)];
+      if (runs.size() > rowStart && runs.back().first == c && runs.back().second < 0xFFFF) ++runs.back().second;
+      else runs.emplace_back(c, 1);
+    }
+  }
+  std::string out;
+  for (const std::uint32_t position : table) appendU32(out, position);
+  for (const auto& [colour, count] : runs) {
+    appendU16(out, colour);
+    appendU16(out, count);
+  }
+  return out;
+}
+
+void GumpFileWriter::add(int gump, const GumpImage& image) {
+  const auto n = static_cast<std::size_t>(gump);
+  if (entries_.size() <= n) {
+    entries_.resize(n + 1);
+    sizes_.resize(n + 1);
+  }
+  const std::string data = encodeGumpData(image);
+  entries_[n] = {static_cast<std::int32_t>(art_.size()), static_cast<std::int32_t>(data.size()), 0};
+  sizes_[n] = {static_cast<std::uint16_t>(image.height), static_cast<std::uint16_t>(image.width)};
+  art_ += data;
+}
+
+std::string GumpFileWriter::index() const {
+  std::string out;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    appendU32(out, static_cast<std::uint32_t>(entries_[i].lookup));
+    appendU32(out, static_cast<std::uint32_t>(entries_[i].length));
+    appendU16(out, sizes_[i].first);
+    appendU16(out, sizes_[i].second);
+  }
+  return out;
+}
+
+std::string encodeUop(const std::vector<UopFile>& files, std::uint32_t blockCapacity) {
+  constexpr std::size_t kHeader = 28;
+  constexpr std::size_t kEntry = 34;
+  const std::size_t blocks = files.empty() ? 1 : (files.size() + blockCapacity - 1) / blockCapacity;
+  const std::size_t blockSize = 12 + kEntry * blockCapacity;
+
+  std::vector<std::string> stored;
+  for (const UopFile& f : files) {
+    if (f.compression == 0) {
+      stored.push_back(f.data);
+      continue;
+    }
+    uLongf length = compressBound(static_cast<uLong>(f.data.size()));
+    std::string packed(length, '\0');
+    compress2(reinterpret_cast<Bytef*>(packed.data()), &length, reinterpret_cast<const Bytef*>(f.data.data()),
+              static_cast<uLong>(f.data.size()), 9);
+    packed.resize(length);
+    stored.push_back(std::move(packed));
+  }
+
+  std::string out;
+  appendU32(out, 0x0050594D);
+  appendU32(out, 5);
+  appendU32(out, 0xFD23EC43);
+  appendU32(out, static_cast<std::uint32_t>(kHeader));
+  appendU32(out, 0);
+  appendU32(out, blockCapacity);
+  appendU32(out, static_cast<std::uint32_t>(files.size()));
+
+  std::uint64_t dataAt = kHeader + blocks * blockSize;
+  for (std::size_t b = 0; b < blocks; ++b) {
+    const std::size_t first = b * blockCapacity;
+    const std::size_t count = std::min<std::size_t>(blockCapacity, files.size() - std::min(files.size(), first));
+    const std::uint64_t next = b + 1 < blocks ? kHeader + (b + 1) * blockSize : 0;
+    appendU32(out, static_cast<std::uint32_t>(count));
+    appendU32(out, static_cast<std::uint32_t>(next));
+    appendU32(out, static_cast<std::uint32_t>(next >> 32));
+    for (std::size_t e = 0; e < blockCapacity; ++e) {
+      if (e >= count) {
+        out.append(kEntry, '\0');
+        continue;
+      }
+      const std::size_t i = first + e;
+      const std::uint64_t hash = uopNameHash(files[i].name);
+      appendU32(out, static_cast<std::uint32_t>(dataAt));
+      appendU32(out, static_cast<std::uint32_t>(dataAt >> 32));
+      appendU32(out, 0);  // header length
+      appendU32(out, static_cast<std::uint32_t>(stored[i].size()));
+      appendU32(out, static_cast<std::uint32_t>(files[i].data.size()));
+      appendU32(out, static_cast<std::uint32_t>(hash));
+      appendU32(out, static_cast<std::uint32_t>(hash >> 32));
+      appendU32(out, 0);  // data hash
+      appendU16(out, static_cast<std::uint16_t>(files[i].compression));
+      dataAt += stored[i].size();
+    }
+  }
+  for (const std::string& s : stored) out += s;
+  return out;
+}
+
+std::string uopGumpData(const GumpImage& gump) {
+  std::string out;
+  appendU32(out, static_cast<std::uint32_t>(gump.width));
+  appendU32(out, static_cast<std::uint32_t>(gump.height));
+  return out + encodeGumpData(gump);
+}
+
+std::string encodeFonts(const std::vector<Font>& fonts) {
+  std::string out;
+  for (std::size_t f = 0; f < 10; ++f) {
+    out += '\0';
+    for (std::size_t g = 0; g < 224; ++g) {
+      const FontGlyph empty;
+      const FontGlyph& glyph = f < fonts.size() && g < fonts[f].size() ? fonts[f][g] : empty;
+      out += static_cast<char>(glyph.width);
+      out += static_cast<char>(glyph.height);
+      out += '\0';
+      for (const std::uint16_t p : glyph.pixels) appendU16(out, p);
     }
   }
   return out;

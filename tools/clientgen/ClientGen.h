@@ -66,6 +66,53 @@ struct HueEntry {
 // Whole blocks; the last one is filled up with empty entries.
 std::string encodeHues(const std::vector<HueEntry>& entries);
 
+// A gump as 15-bit colours, row by row; 0 is transparent.
+struct GumpImage {
+  GumpImage(int width, int height) : width(width), height(height), colours(static_cast<std::size_t>(width * height)) {}
+  std::uint16_t& at(int x, int y) { return colours[static_cast<std::size_t>(y * width + x)]; }
+
+  int width;
+  int height;
+  std::vector<std::uint16_t> colours;
+};
+// The gump data of GUMPART.MUL: a row table (positions in 4-byte units from the start of the
+// data), then each row's runs of (colour, count), equal neighbours merged.
+std::string encodeGumpData(const GumpImage& gump);
+
+// gumpidx.mul and GUMPART.MUL, gump by gump; numbers not added are absent (lookup -1).
+class GumpFileWriter {
+ public:
+  void add(int gump, const GumpImage& image);
+  std::string index() const;
+  const std::string& art() const { return art_; }
+
+ private:
+  std::vector<IndexRecord> entries_;
+  std::vector<std::pair<std::uint16_t, std::uint16_t>> sizes_;  // height, width
+  std::string art_;
+};
+
+// A file inside a UOP container: compression 0 (none), 1 (zlib) or 3 (marked as zlib with a
+// further transform, which readers do not support).
+struct UopFile {
+  std::string name;
+  std::string data;
+  int compression = 0;
+};
+// The "MYP" container, its entries in blocks of `blockCapacity`, followed by the data.
+std::string encodeUop(const std::vector<UopFile>& files, std::uint32_t blockCapacity = 100);
+// The UOP data of a gump (its name is miro::uopGumpName): u32 width, u32 height, then the gump data.
+std::string uopGumpData(const GumpImage& gump);
+
+// FONTS.MUL: ten fonts of a header byte and 224 glyphs (width, height, a header byte, pixels).
+struct FontGlyph {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint16_t> pixels;  // width x height, row by row
+};
+using Font = std::vector<FontGlyph>;  // up to 224 glyphs, the rest empty
+std::string encodeFonts(const std::vector<Font>& fonts);  // up to ten fonts, the rest empty
+
 // A 15-bit client colour from 5-bit channels.
 constexpr std::uint16_t colour15(int red, int green, int blue) {
   return static_cast<std::uint16_t>((red << 10) | (green << 5) | blue);
