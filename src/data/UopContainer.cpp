@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace miro {
@@ -40,6 +41,8 @@ std::optional<UopContainer> UopContainer::open(Bytes file) {
   const std::uint32_t capacity = u32Unchecked(file, 20);
 
   UopContainer container;
+  const auto fileCount = static_cast<std::int32_t>(u32Unchecked(file, 24));
+  if (fileCount > 0) container.entries_.reserve(std::min<std::size_t>(static_cast<std::size_t>(fileCount), file.size() / kEntrySize));
   std::unordered_set<std::uint64_t> visited;
   for (std::uint64_t block = u64Unchecked(file, 12); block != 0; ) {
     if (!visited.insert(block).second || !fits(file, block, kBlockHeaderSize)) break;

@@ -4,6 +4,7 @@
 
 #include "ClientGen.h"
 #include "RenderJob.h"
+#include "data/GumpStore.h"
 #include "support/TempFolder.h"
 
 namespace miro::render {
@@ -46,10 +47,17 @@ TEST_F(RenderJob, Info_FromMiro2Cfg_PrintsOneFactALine) {
                        "animation lookup: none (no ANIM.IDX)\n"
                        "lookup entries without animation: 0\n"
                        "body slots with a female variant: 0\n"
-                       "hue records: 0\n");
+                       "hue records: 0\n"
+                       "gumps: none\n" +
+                       [] {
+                         std::string fonts;
+                         for (int f = 0; f < 10; ++f) fonts += "font " + std::to_string(f) + ": greatest height 0, 0 glyphs\n";
+                         return fonts;
+                       }());
   EXPECT_EQ(r.err,
             "mirolane2-render: Error: File Open Error [ANIM.IDX]\n"
-            "mirolane2-render: Error: Failed to load HUES.MUL.\n");
+            "mirolane2-render: Error: Failed to load HUES.MUL.\n"
+            "mirolane2-render: Error: Failed to open FONT.MUL.\n");
 }
 
 TEST_F(RenderJob, Info_ScansTheIndexFilesOnceThenReadsTheCache) {
@@ -58,6 +66,11 @@ TEST_F(RenderJob, Info_ScansTheIndexFilesOnceThenReadsTheCache) {
   test::writeFile(data / "ANIM.IDX", clientgen::encodeIndex(records));
   test::writeFile(data / "anim4.idx", clientgen::encodeIndex(records));
   test::writeFile(data / "HUES.MUL", clientgen::encodeHues(std::vector<clientgen::HueEntry>(3000)));
+  test::writeFile(data / "FONTS.MUL", clientgen::encodeFonts({{}, {{3, 12, std::vector<std::uint16_t>(36, 1)}}}));
+  clientgen::GumpImage gump(2, 2);
+  test::writeFile(data / "gumpartLegacyMUL.uop",
+                  clientgen::encodeUop({{uopGumpName(12), clientgen::uopGumpData(gump), 1},
+                                        {uopGumpName(13), clientgen::uopGumpData(gump), 0}}));
   test::writeFile(home / "MIRO2.ini", "[ETC]\r\nDataOffset=0\r\n[Other]\r\nKeep=me\r\n");
   Options o = infoIn(home);
   o.data = data.path();
@@ -69,6 +82,10 @@ TEST_F(RenderJob, Info_ScansTheIndexFilesOnceThenReadsTheCache) {
   EXPECT_NE(r.out.find("animation lookup: scan of ANIM.IDX ANIM4.IDX\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("body slots with a female variant: 16\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("hue records: 3000\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("gumps: gumpartLegacyMUL.uop, 2 gumps\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("font 0: greatest height 0, 0 glyphs\nfont 1: greatest height 12, 1 glyphs\n"),
+            std::string::npos)
+      << r.out;
   EXPECT_EQ(test::readFile(home / "MIRO2.ini"), "[ETC]\r\nDataOffset=3\r\n[Other]\r\nKeep=me\r\n");
   EXPECT_EQ(std::filesystem::file_size(home / "MIRO2Lup.dat"), 177376u);
 

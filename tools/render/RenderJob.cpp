@@ -9,6 +9,8 @@
 #include "data/AnimLookupLoad.h"
 #include "data/DataFileCache.h"
 #include "data/DataFolderSetup.h"
+#include "data/FontStore.h"
+#include "data/GumpStore.h"
 #include "data/HueTable.h"
 
 namespace miro::render {
@@ -75,6 +77,7 @@ struct ClientData {
   DataFileCache files;
   LookupLoad lookup;
   HueTable hues;
+  FontStore fonts;
 };
 
 void loadClientData(const ProgramFolder& home, const DataConfig& config, Reporter& reporter, ClientData& data,
@@ -87,6 +90,16 @@ void loadClientData(const ProgramFolder& home, const DataConfig& config, Reporte
     }
   }
   data.hues.load(config.folder, data.files, reporter);
+  data.fonts.load(config.folder, data.files, reporter);
+}
+
+std::string_view describe(GumpSource source) {
+  switch (source) {
+    case GumpSource::Mul: return "gumpidx.mul and GUMPART.MUL";
+    case GumpSource::Uop: return "gumpartLegacyMUL.uop";
+    case GumpSource::None: break;
+  }
+  return "none";
 }
 
 std::string describeLookup(const ProgramFolder& home, const LookupLoad& lookup) {
@@ -100,7 +113,8 @@ std::string describeLookup(const ProgramFolder& home, const LookupLoad& lookup) 
   return text;
 }
 
-void printInfo(const ProgramFolder& home, const StartupFacts& facts, const ClientData& data, std::ostream& out) {
+void printInfo(const ProgramFolder& home, const StartupFacts& facts, ClientData& data, Reporter& reporter,
+               std::ostream& out) {
   out << "program folder: " << home.path().string() << " (" << describe(home.source()) << ")\n";
   out << "data folder: " << facts.config.folder.text() << " (" << facts.folderSource << ")\n";
   out << "data offset: " << facts.config.offset << " (" << facts.offsetSource << ")\n";
@@ -108,6 +122,15 @@ void printInfo(const ProgramFolder& home, const StartupFacts& facts, const Clien
   out << "lookup entries without animation: " << data.lookup.lookup.missingCount() << "\n";
   out << "body slots with a female variant: " << data.lookup.lookup.femaleVariantCount() << "\n";
   out << "hue records: " << data.hues.loadedRecords() << "\n";
+  GumpStore gumps(data.files, facts.config.folder, reporter);
+  const GumpSource source = gumps.source();
+  out << "gumps: " << describe(source);
+  if (source != GumpSource::None) out << ", " << gumps.count() << " gumps";
+  out << "\n";
+  for (int font = 0; font < FontStore::kFonts; ++font) {
+    out << "font " << font << ": greatest height " << data.fonts.greatestHeight(font) << ", "
+        << data.fonts.glyphCount(font) << " glyphs\n";
+  }
 }
 
 }  // namespace
@@ -131,7 +154,7 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
   ConsoleReporter reporter(err, kProgram);
   ClientData data;
   loadClientData(home, facts->config, reporter, data, err);
-  printInfo(home, *facts, data, out);
+  printInfo(home, *facts, data, reporter, out);
   return kDone;
 }
 
