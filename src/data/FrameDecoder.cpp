@@ -52,27 +52,38 @@ int frameCount(Bytes file, std::int32_t group) {
   return static_cast<int>(std::min<std::uint32_t>(*count, 0x7FFFFFFF));
 }
 
+// Where frame `frame` of the group begins; nothing when it lies outside the file.
+std::optional<std::uint64_t> frameStart(Bytes file, std::int32_t group, int frame) {
+  if (group < 0 || frame < 0 || frame >= frameCount(file, group)) return std::nullopt;
+  const auto at = static_cast<std::uint64_t>(group);
+  const auto offset = u32At(file, at + kPaletteSize + 4 + 4 * static_cast<std::uint64_t>(frame));
+  if (!offset || !fits(file, at + kPaletteSize + *offset, 8)) return std::nullopt;
+  return at + kPaletteSize + *offset;
+}
+
+std::optional<FrameHeader> frameHeader(Bytes file, std::int32_t group, int frame) {
+  const auto start = frameStart(file, group, frame);
+  if (!start) return std::nullopt;
+  const auto at = static_cast<std::size_t>(*start);
+  return FrameHeader{static_cast<std::int16_t>(u16Unchecked(file, at)), static_cast<std::int16_t>(u16Unchecked(file, at + 2)),
+                     u16Unchecked(file, at + 4), u16Unchecked(file, at + 6)};
+}
+
 DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& layer, const ColourRule& rule) {
   DecodeResult result;
-  if (request.group < 0 || request.frame < 0 || request.frame >= frameCount(file, request.group)) return result;
+  const auto found = frameHeader(file, request.group, request.frame);
+  if (!found) return result;
+  result.header = *found;
+  const FrameHeader& header = result.header;
+  std::uint64_t at = *frameStart(file, request.group, request.frame) + 8;
   const auto group = static_cast<std::uint64_t>(request.group);
-  const auto frameOffset = u32At(file, group + kPaletteSize + 4 + 4 * static_cast<std::uint64_t>(request.frame));
-  if (!frameOffset) return result;
-  std::uint64_t at = group + kPaletteSize + *frameOffset;
-  if (!fits(file, at, 8)) return result;
-
-  FrameHeader& header = result.header;
-  header.centreX = static_cast<std::int16_t>(u16Unchecked(file, at));
-  header.centreY = static_cast<std::int16_t>(u16Unchecked(file, at + 2));
-  header.width = u16Unchecked(file, at + 4);
-  header.height = u16Unchecked(file, at + 6);
-  at += 8;
 
   const ColourTable colours = applyRule(file, static_cast<std::size_t>(group), rule);
   const int y0 = request.base.y - header.centreY - header.height;
   if (request.kind != DecodeKind::Part) result.topRow = y0;
   int y = y0;
   int previousKey = -1;
+  bool oddPixel = false;  // counts the pixels inside the layer, for every other pixel
 
   while (fits(file, at, 4)) {
     const std::uint16_t first = u16Unchecked(file, at);
@@ -105,7 +116,12 @@ DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& laye
       const int x = x0 + step * i;
       result.leftmost = std::min(result.leftmost, x);
       if (request.kind == DecodeKind::Body) result.rightmost = std::max(result.rightmost, x);
-      if (x >= 0 && x < layer.width() && colours.writes[index]) row[static_cast<std::size_t>(x)] = colours.colour[index];
+      if (x < 0 || x >= layer.width()) continue;
+      if (request.everyOtherPixel) {
+        oddPixel = !oddPixel;
+        if (!oddPixel) continue;
+      }
+      if (colours.writes[index]) row[static_cast<std::size_t>(x)] = colours.colour[index];
     }
     if (!complete) break;
     at += static_cast<std::uint64_t>(length);
@@ -123,6 +139,12 @@ DecodeResult FrameDecoder::decode(const FrameRequest& request, Bitmap32& layer, 
   const auto mapped = open(request.file);
   if (!mapped) return {};
   return decodeFrame(mapped->bytes(), request, layer, rule);
+}
+
+std::optional<FrameHeader> FrameDecoder::frameHeader(AnimFile file, std::int32_t group, int frame) {
+  const auto mapped = open(file);
+  if (!mapped) return std::nullopt;
+  return miro::frameHeader(mapped->bytes(), group, frame);
 }
 
 int FrameDecoder::frameCount(AnimFile file, std::int32_t group) {

@@ -47,10 +47,16 @@ struct FrameRequest {
   Point base;              // where the frame's centre goes on the layer
   bool mirrored = false;
   DecodeKind kind = DecodeKind::Body;
+  // Only every other pixel inside the layer is written: the first, the third, ... (the
+  // ethereal look of a mount).
+  bool everyOtherPixel = false;
 };
 
 // Number of frames of the group at `group`; 0 when it lies outside the file.
 int frameCount(Bytes file, std::int32_t group);
+
+// The header of a frame; nothing when it lies outside the file.
+std::optional<FrameHeader> frameHeader(Bytes file, std::int32_t group, int frame);
 
 // Paints one frame of an animation group into a layer (expected cleared to the key colour).
 // Anything that lies outside the file ends the decode there, keeping what was drawn.
@@ -65,6 +71,8 @@ class FrameDecoder {
 
   DecodeResult decode(const FrameRequest& request, Bitmap32& layer, const ColourRule& rule);
   int frameCount(AnimFile file, std::int32_t group);
+  // Reports a missing ANIM.MUL as a decode does.
+  std::optional<FrameHeader> frameHeader(AnimFile file, std::int32_t group, int frame);
 
  private:
   std::shared_ptr<const MappedFile> open(AnimFile file);
