@@ -1,0 +1,213 @@
+#include "files/PngFile.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <utility>
+#include <vector>
+
+#include "common/FileIo.h"
+#include "files/PictureFile.h"
+
+namespace miro {
+
+namespace {
+
+// libpng reports errors by longjmp. The functions below that call setjmp hold no object
+// with a destructor, so a jump skips nothing: the buffers they fill belong to their callers.
+// Outside them only libpng calls that cannot fail are made (getters, create and destroy).
+struct PngState {
+  png_structp png = nullptr;
+  png_infop info = nullptr;
+  char error[256] = {};
+};
+
+void onError(png_structp png, png_const_charp message) {
+  auto* state = static_cast<PngState*>(png_get_error_ptr(png));
+  std::snprintf(state->error, sizeof state->error, "%s", message);
+  png_longjmp(png, 1);
+}
+
+void onWarning(png_structp, png_const_charp) {}
+
+struct PngInput {
+  const std::uint8_t* data = nullptr;
+  std::size_t size = 0;
+  std::size_t position = 0;
+};
+
+void readInput(png_structp png, png_bytep out, std::size_t count) {
+  auto* input = static_cast<PngInput*>(png_get_io_ptr(png));
+  if (count > input->size - input->position) png_error(png, "the file ends too early");
+  std::memcpy(out, input->data + input->position, count);
+  input->position += count;
+}
+
+class ReadSession {
+ public:
+  explicit ReadSession(Bytes bytes) : input_{bytes.data(), bytes.size(), 0} {
+    state_.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state_, onError, onWarning);
+    if (state_.png != nullptr) state_.info = png_create_info_struct(state_.png);
+    if (state_.info != nullptr) png_set_read_fn(state_.png, &input_, readInput);
+  }
+  ~ReadSession() { png_destroy_read_struct(&state_.png, &state_.info, nullptr); }
+  ReadSession(const ReadSession&) = delete;
+  ReadSession& operator=(const ReadSession&) = delete;
+
+  bool ready() const { return state_.info != nullptr; }
+  PngState& state() { return state_; }
+  Status failure() const { return Status::failure(state_.error); }
+
+ private:
+  PngState state_;
+  PngInput input_;
+};
+
+bool readPngInfo(PngState& s) {
+  if (setjmp(png_jmpbuf(s.png))) return false;
+  png_read_info(s.png, s.info);
+  return true;
+}
+
+// Whatever the file holds, libpng is to hand over 8-bit RGB rows.
+bool requestRgb8(PngState& s) {
+  if (setjmp(png_jmpbuf(s.png))) return false;
+  png_set_expand(s.png);
+  png_set_scale_16(s.png);
+  png_set_gray_to_rgb(s.png);
+  png_set_strip_alpha(s.png);
+  png_set_interlace_handling(s.png);
+  png_read_update_info(s.png, s.info);
+  return true;
+}
+
+bool readPngPixels(PngState& s, png_bytepp rows) {
+  if (setjmp(png_jmpbuf(s.png))) return false;
+  png_read_image(s.png, rows);
+  png_read_end(s.png, nullptr);
+  return true;
+}
+
+Status decode(Bytes bytes, Bitmap32& out) {
+  ReadSession session(bytes);
+  if (!session.ready()) return Status::failure("libpng cannot start");
+  PngState& s = session.state();
+  if (!readPngInfo(s)) return session.failure();
+  const std::uint32_t width = png_get_image_width(s.png, s.info);
+  const std::uint32_t height = png_get_image_height(s.png, s.info);
+  if (!isAllowedPictureSize(width, height))
+    return Status::failure("picture too large (" + std::to_string(width) + "x" + std::to_string(height) + ")");
+  if (!requestRgb8(s)) return session.failure();
+  const std::size_t rowBytes = std::size_t{3} * width;
+  if (png_get_channels(s.png, s.info) != 3 || png_get_bit_depth(s.png, s.info) != 8 ||
+      png_get_rowbytes(s.png, s.info) != rowBytes)
+    return Status::failure("libpng cannot turn its pixels into 8-bit RGB");
+  std::vector<png_byte> pixels(rowBytes * height);
+  std::vector<png_bytep> rows(height);
+  for (std::uint32_t y = 0; y < height; ++y) rows[y] = pixels.data() + y * rowBytes;
+  if (!readPngPixels(s, rows.data())) return session.failure();
+
+  Bitmap32 picture(static_cast<int>(width), static_cast<int>(height));
+  for (std::uint32_t y = 0; y < height; ++y) {
+    const png_byte* in = rows[y];
+    for (std::uint32_t& colour : picture.row(static_cast<int>(y))) {
+      colour = (std::uint32_t{in[0]} << 16) | (std::uint32_t{in[1]} << 8) | in[2];
+      in += 3;
+    }
+  }
+  out = std::move(picture);
+  return Status::success();
+}
+
+// Called from inside libpng, which cannot pass a C++ exception on: failure is a flag.
+bool appendBytes(std::string& out, const png_byte* data, std::size_t count) noexcept {
+  try {
+    out.append(reinterpret_cast<const char*>(data), count);
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+void writeOutput(png_structp png, png_bytep data, std::size_t count) {
+  if (!appendBytes(*static_cast<std::string*>(png_get_io_ptr(png)), data, count)) png_error(png, "out of memory");
+}
+
+void flushOutput(png_structp) {}
+
+class WriteSession {
+ public:
+  explicit WriteSession(std::string& out) {
+    state_.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state_, onError, onWarning);
+    if (state_.png != nullptr) state_.info = png_create_info_struct(state_.png);
+    if (state_.info != nullptr) png_set_write_fn(state_.png, &out, writeOutput, flushOutput);
+  }
+  ~WriteSession() { png_destroy_write_struct(&state_.png, &state_.info); }
+  WriteSession(const WriteSession&) = delete;
+  WriteSession& operator=(const WriteSession&) = delete;
+
+  bool ready() const { return state_.info != nullptr; }
+  PngState& state() { return state_; }
+
+ private:
+  PngState state_;
+};
+
+void packRgb(std::span<const std::uint32_t> colours, png_bytep out) {
+  for (const std::uint32_t colour : colours) {
+    *out++ = static_cast<png_byte>(colour >> 16);
+    *out++ = static_cast<png_byte>(colour >> 8);
+    *out++ = static_cast<png_byte>(colour);
+  }
+}
+
+// `row` has room for one row of RGB pixels.
+bool writePngRows(PngState& s, const Bitmap32& picture, int compressionLevel, png_bytep row) {
+  if (setjmp(png_jmpbuf(s.png))) return false;
+  png_set_compression_level(s.png, compressionLevel);
+  png_set_IHDR(s.png, s.info, static_cast<png_uint_32>(picture.width()), static_cast<png_uint_32>(picture.height()),
+               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(s.png, s.info);
+  for (int y = 0; y < picture.height(); ++y) {
+    packRgb(picture.row(y), row);
+    png_write_row(s.png, row);
+  }
+  png_write_end(s.png, nullptr);
+  return true;
+}
+
+}  // namespace
+
+std::string encodePng24(const Bitmap32& picture, int compressionLevel) {
+  std::string out;
+  WriteSession session(out);
+  std::vector<png_byte> row(std::size_t{3} * static_cast<std::size_t>(picture.width()));
+  if (!session.ready() || !writePngRows(session.state(), picture, std::clamp(compressionLevel, 0, 9), row.data()))
+    out.clear();
+  return out;
+}
+
+Status writePng24(const std::filesystem::path& file, const Bitmap32& picture) {
+  if (Status status = checkSavable(picture, file.string()); !status) return status;
+  const std::string bytes = encodePng24(picture);
+  if (bytes.empty()) return Status::failure("Cannot write " + file.string() + ": the PNG encoder failed");
+  return writeFileAtomically(file, bytes);
+}
+
+Status decodePng(Bytes bytes, Bitmap32& out, std::string_view name) {
+  Status status = decode(bytes, out);
+  if (!status) return Status::failure("Cannot read PNG picture " + std::string(name) + ": " + status.message());
+  return status;
+}
+
+Status readPng(const std::filesystem::path& file, Bitmap32& out) {
+  std::string bytes;
+  if (Status status = readWholeFile(file, bytes); !status) return status;
+  return decodePng(asBytes(bytes), out, file.string());
+}
+
+}  // namespace miro
