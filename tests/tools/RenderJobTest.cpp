@@ -2,7 +2,10 @@
 
 #include <sstream>
 
+#include <functional>
+
 #include "ClientGen.h"
+#include "files/PictureFile.h"
 #include "RenderJob.h"
 #include "data/GumpStore.h"
 #include "support/TempFolder.h"
@@ -139,12 +142,123 @@ TEST_F(RenderJob, BadArguments_NameTheArgumentAndExitWith2) {
   nothingToDo.info = false;
 
   for (const auto& [argument, options] : {Case{"--home", missingHome}, Case{"--data", missingData},
-                                          Case{"--offset", badOffset}, Case{"--info", nothingToDo}}) {
+                                          Case{"--offset", badOffset}, Case{"-o FILE", nothingToDo}}) {
     const JobResult r = runJob(options);
     EXPECT_EQ(r.status, kBadArguments) << argument;
     EXPECT_NE(r.err.find(argument), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "") << argument;
   }
+}
+
+// A client folder whose every index record points at one group: a grey man of 3 x 6 pixels
+// standing on the base point, in two frames.
+class RenderStill : public RenderJob {
+ protected:
+  RenderStill() {
+    clientgen::AnimFileWriter anim;
+    clientgen::AnimGroup group;
+    for (int i = 0; i < 256; ++i) group.palette[static_cast<std::size_t>(i)] = clientgen::colour15(i / 8, i / 8, i / 8);
+    clientgen::IndexedFrame man(3, 6, 1, 0);
+    for (int& p : man.pixels) p = 128;
+    group.frames = {man, man};
+    const clientgen::IndexRecord record = anim.add(group);
+    test::writeFile(data / "ANIM.IDX", clientgen::encodeIndex(std::vector<clientgen::IndexRecord>(37000, record)));
+    test::writeFile(data / "ANIM.MUL", anim.data());
+    std::vector<clientgen::HueEntry> hues(10);
+    for (auto& c : hues[4].colours) c = clientgen::colour15(31, 0, 0);  // hue 5 is red throughout
+    test::writeFile(data / "HUES.MUL", clientgen::encodeHues(hues));
+    test::writeFile(data / "FONTS.MUL", clientgen::encodeFonts({}));
+  }
+  Options still(const std::string& output) {
+    Options o;
+    o.home = home.path();
+    o.data = data.path();
+    o.output = home / output;
+    return o;
+  }
+  Bitmap32 picture(const std::string& name) {
+    Bitmap32 b;
+    const Status read = readPicture(home / name, b);
+    EXPECT_TRUE(read) << read.message();
+    return b;
+  }
+};
+
+TEST_F(RenderStill, WritesTheComposedStillAsBmpOrPng) {
+  Options o = still("man.bmp");
+  o.hues = {"0=5"};
+  JobResult r = runJob(o);
+  ASSERT_EQ(r.status, kDone) << r.err;
+  const Bitmap32 bmp = picture("man.bmp");
+  ASSERT_EQ(bmp.width(), 270);
+  ASSERT_EQ(bmp.height(), 240);
+  EXPECT_EQ(bmp.pixel(127, 167), 0xFF0000u);  // the grey man in hue 5
+  EXPECT_EQ(bmp.pixel(129, 162), 0xFF0000u);
+  EXPECT_EQ(bmp.pixel(130, 167), 0xFFFFFFu);  // white background
+  EXPECT_EQ(bmp.pixel(127, 161), 0xFFFFFFu);
+
+  o = still("man.png");
+  o.hues = {"0=5"};
+  o.format = "png";
+  r = runJob(o);
+  ASSERT_EQ(r.status, kDone) << r.err;
+  EXPECT_EQ(picture("man.png"), bmp);
+}
+
+TEST_F(RenderStill, BackgroundComesFromTheSettingsUnlessGiven) {
+  test::writeFile(home / "MIRO2.ini", "[Option]\r\nBGColor=255\r\n");  // 0x00BBGGRR: red
+  ASSERT_EQ(runJob(still("a.bmp")).status, kDone);
+  EXPECT_EQ(picture("a.bmp").pixel(0, 0), 0xFF0000u);
+  Options o = still("b.bmp");
+  o.background = "#0080ff";
+  ASSERT_EQ(runJob(o).status, kDone);
+  EXPECT_EQ(picture("b.bmp").pixel(0, 0), 0x0080FFu);
+}
+
+TEST_F(RenderStill, AFrameBeyondTheMotionIsClampedWithANotice) {
+  Options o = still("late.bmp");
+  o.frame = "9";
+  const JobResult r = runJob(o);
+  EXPECT_EQ(r.status, kDone);
+  EXPECT_NE(r.err.find("drawing frame 1"), std::string::npos) << r.err;
+}
+
+TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
+  const std::pair<std::function<void(Options&)>, std::string> cases[] = {
+      {[](Options& o) { o.parts = {"2=12"}; }, "--part"},
+      {[](Options& o) { o.parts = {"Nope=1"}; }, "--part"},
+      {[](Options& o) { o.parts = {"hair"}; }, "--part"},
+      {[](Options& o) { o.hues = {"29=1"}; }, "--hue"},
+      {[](Options& o) { o.hues = {"3=blue"}; }, "--hue"},
+      {[](Options& o) { o.effects = {"sparkle"}; }, "--effect"},
+      {[](Options& o) { o.format = "gif"; }, "--format"},
+      {[](Options& o) { o.output.reset(); o.body = "1"; }, "-o FILE"},
+      {[](Options& o) { o.background = "12345"; }, "--background"},
+      {[](Options& o) { o.mount = "9"; }, "--mount"},  // no expansion mounts without their files
+      {[](Options& o) { o.motion = "40"; }, "--motion"},
+      {[](Options& o) { o.direction = "-1"; }, "--direction"},
+      {[](Options& o) { o.body = "6"; }, "--body"},
+      {[](Options& o) { o.backgroundPicture = "/no/such/picture.bmp"; }, "--background-picture"},
+  };
+  for (const auto& [spoil, argument] : cases) {
+    Options o = still("bad.bmp");
+    spoil(o);
+    const JobResult r = runJob(o);
+    EXPECT_EQ(r.status, kBadArguments) << argument;
+    EXPECT_NE(r.err.find(argument), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(home / "bad.bmp")) << argument;
+  }
+  Options named = still("named.bmp");
+  named.parts = {"Right1=68", "hair=11", "22=0"};
+  named.mount = "8";
+  EXPECT_EQ(runJob(named).status, kDone);
+}
+
+TEST_F(RenderStill, AnUnwritableOutputFailsTheWork) {
+  Options o = still("no-such-folder/out.bmp");
+  const JobResult r = runJob(o);
+  EXPECT_EQ(r.status, kWorkFailed);
+  EXPECT_NE(r.err.find("out.bmp"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace miro::render {
 
@@ -11,11 +12,25 @@ inline constexpr int kDone = 0;
 inline constexpr int kWorkFailed = 1;
 inline constexpr int kBadArguments = 2;
 
+// The options as given on the command line; run() checks them.
 struct Options {
   std::optional<std::filesystem::path> home;
   std::optional<std::filesystem::path> data;
   std::optional<std::string> offset;
   bool info = false;
+
+  std::optional<std::string> body;
+  std::vector<std::string> parts;  // SLOT=INDEX
+  std::vector<std::string> hues;   // SLOT=HUE
+  std::optional<std::string> mount;
+  std::optional<std::string> motion;
+  std::optional<std::string> direction;
+  std::optional<std::string> frame;
+  std::vector<std::string> effects;
+  std::optional<std::string> background;  // RRGGBB
+  std::optional<std::filesystem::path> backgroundPicture;
+  std::string format = "bmp";
+  std::optional<std::filesystem::path> output;
 };
 
 // Runs one job of the command-line renderer; the result is the exit status.

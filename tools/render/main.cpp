@@ -7,21 +7,45 @@
 
 #include "RenderJob.h"
 
+namespace {
+
+// Options whose presence matters, kept as text and checked by the job.
+void optionalText(CLI::App& app, const char* name, std::optional<std::string>& target, const char* what,
+                  const char* type) {
+  app.add_option_function<std::string>(name, [&target](const std::string& v) { target = v; }, what)->type_name(type);
+}
+
+void optionalPath(CLI::App& app, const char* name, std::optional<std::filesystem::path>& target, const char* what,
+                  const char* type) {
+  app.add_option_function<std::string>(name, [&target](const std::string& v) { target = v; }, what)->type_name(type);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  miro::render::Options options;
+  miro::render::Options o;
   CLI::App app{"Draws Ultima Online characters from the game client's data files, without the window."};
   app.name("mirolane2-render");
 
-  std::string home;
-  std::string data;
-  std::string offset;
-  auto* homeOption = app.add_option("--home", home, "Program folder (MIRO2.CFG and the other own files)");
-  auto* dataOption = app.add_option("--data", data, "Client data folder to use, ignoring MIRO2.CFG");
-  auto* offsetOption = app.add_option("--offset", offset, "Data offset (default: OFFSET of MIRO2.CFG)");
-  app.add_flag("--info", options.info, "Print what the program loads at start-up, one fact a line");
-  homeOption->type_name("DIR");
-  dataOption->type_name("DIR");
-  offsetOption->type_name("N");
+  optionalPath(app, "--home", o.home, "Program folder (MIRO2.CFG and the other own files)", "DIR");
+  optionalPath(app, "--data", o.data, "Client data folder to use, ignoring MIRO2.CFG", "DIR");
+  optionalText(app, "--offset", o.offset, "Data offset (default: OFFSET of MIRO2.CFG)", "N");
+  app.add_flag("--info", o.info, "Print what the program loads at start-up, one fact a line");
+
+  optionalText(app, "--body", o.body, "Body 0-5: male, female, savage male, savage female, none male, none female", "N");
+  app.add_option("--part", o.parts, "Item of a part slot: SLOT is 1-22 or its name (Back, Hair, F_Hair, ..., Right2)")
+      ->type_name("SLOT=INDEX");
+  app.add_option("--hue", o.hues, "Hue of a colour slot 0-28 (0 body, 1-22 parts, 23 mount, 25-27 speech)")
+      ->type_name("SLOT=HUE");
+  optionalText(app, "--mount", o.mount, "Item of the mount list (0 none)", "N");
+  optionalText(app, "--motion", o.motion, "Motion 0-39 (4 Stand)", "N");
+  optionalText(app, "--direction", o.direction, "Direction 0-7", "D");
+  optionalText(app, "--frame", o.frame, "Frame of the motion, from 0", "F");
+  app.add_option("--effect", o.effects, "shadow, shadow-only, hiding, silhouette, ghost, mask-speech")->type_name("NAME");
+  optionalText(app, "--background", o.background, "Background colour (default: BGColor of MIRO2.ini, white)", "RRGGBB");
+  optionalPath(app, "--background-picture", o.backgroundPicture, "BMP or PNG picture behind the character", "FILE");
+  app.add_option("--format", o.format, "bmp (24-bit BMP, the default) or png (full-colour PNG)")->type_name("FORMAT");
+  optionalPath(app, "-o,--output", o.output, "The picture to write", "FILE");
 
   try {
     app.parse(argc, argv);
@@ -31,8 +55,5 @@ int main(int argc, char** argv) {
     app.exit(e, std::cout, std::cerr);
     return miro::render::kBadArguments;
   }
-  if (*homeOption) options.home = home;
-  if (*dataOption) options.data = data;
-  if (*offsetOption) options.offset = offset;
-  return miro::render::run(options, std::cout, std::cerr);
+  return miro::render::run(o, std::cout, std::cerr);
 }

@@ -1,0 +1,123 @@
+#include "StillRequest.h"
+
+#include <optional>
+
+#include "common/FileNames.h"
+#include "common/Ini.h"
+#include "compose/Catalogue.h"
+
+namespace miro::render {
+
+namespace {
+
+// A number in 0..last, or nothing.
+std::optional<int> numberIn(const std::string& text, int last) {
+  const auto value = parseIniInteger(text);
+  if (!value || *value < 0 || *value > last) return std::nullopt;
+  return *value;
+}
+
+std::optional<int> partSlotByName(const std::string& name) {
+  if (const auto number = numberIn(name, kPartSlots); number && *number >= 1) return number;
+  for (int s = 1; s <= kPartSlots; ++s) {
+    if (equalsIgnoringCase(partSlot(s).outfitSection, name)) return s;
+  }
+  return std::nullopt;
+}
+
+bool splitAssignment(const std::string& text, std::string& left, std::string& right) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string::npos) return false;
+  left = text.substr(0, equals);
+  right = text.substr(equals + 1);
+  return true;
+}
+
+bool setEffect(Effects& effects, const std::string& name) {
+  const std::pair<const char*, bool Effects::*> names[] = {
+      {"shadow", &Effects::showShadow}, {"shadow-only", &Effects::shadowOnly}, {"hiding", &Effects::hiding},
+      {"silhouette", &Effects::silhouette}, {"ghost", &Effects::ghost},      {"mask-speech", &Effects::maskSpeech}};
+  for (const auto& [effect, member] : names) {
+    if (name == effect) {
+      effects.*member = true;
+      return true;
+    }
+  }
+  return false;
+}
+
+// RRGGBB (a leading '#' allowed) -> the 0x00BBGGRR of the settings.
+std::optional<std::uint32_t> colourOf(std::string text) {
+  if (text.starts_with('#')) text.erase(0, 1);
+  if (text.size() != 6) return std::nullopt;
+  const auto rgb = parseIniInteger("0x" + text);
+  if (!rgb) return std::nullopt;
+  return swapRedBlue(static_cast<std::uint32_t>(*rgb));
+}
+
+class Parser {
+ public:
+  Parser(const Options& options, int mountItems) : options_(options), mountItems_(mountItems) {}
+
+  StillRequest parse() {
+    number(options_.body, "--body", static_cast<int>(bodyItems().size()) - 1, request_.outfit.body);
+    number(options_.mount, "--mount", mountItems_ - 1, request_.outfit.mount);
+    number(options_.motion, "--motion", kMotions - 1, request_.view.motion);
+    number(options_.direction, "--direction", 7, request_.view.direction);
+    number(options_.frame, "--frame", 0x7FFF, request_.view.frame);
+    for (const auto& part : options_.parts) parsePart(part);
+    for (const auto& hue : options_.hues) parseHue(hue);
+    for (const auto& effect : options_.effects) {
+      if (!setEffect(request_.view.effects, effect)) fail("--effect: unknown effect: " + effect);
+    }
+    if (options_.background) {
+      const auto colour = colourOf(*options_.background);
+      if (colour) request_.view.backgroundColour = *colour;
+      else fail("--background: not a colour RRGGBB: " + *options_.background);
+      request_.backgroundGiven = true;
+    }
+    return request_;
+  }
+
+ private:
+  void fail(std::string message) {
+    if (request_.error.empty()) request_.error = std::move(message);
+  }
+
+  void number(const std::optional<std::string>& text, const char* name, int last, int& target) {
+    if (!text) return;
+    if (const auto value = numberIn(*text, last)) target = *value;
+    else fail(std::string(name) + ": not a number from 0 to " + std::to_string(last) + ": " + *text);
+  }
+
+  void parsePart(const std::string& text) {
+    std::string slotText, indexText;
+    if (!splitAssignment(text, slotText, indexText)) return fail("--part: not SLOT=INDEX: " + text);
+    const auto slot = partSlotByName(slotText);
+    if (!slot) return fail("--part: no part slot " + slotText + " (1-22 or Back, Hair, ... Right2)");
+    const int last = static_cast<int>(partItems(*slot).size()) - 1;
+    const auto index = numberIn(indexText, last);
+    if (!index) return fail("--part: " + slotText + " has items 0 to " + std::to_string(last) + ", not " + indexText);
+    request_.outfit.parts[static_cast<std::size_t>(*slot)] = *index;
+  }
+
+  void parseHue(const std::string& text) {
+    std::string slotText, hueText;
+    if (!splitAssignment(text, slotText, hueText)) return fail("--hue: not SLOT=HUE: " + text);
+    const auto slot = numberIn(slotText, kColourSlots - 1);
+    if (!slot) return fail("--hue: no colour slot " + slotText + " (0-28)");
+    const auto hue = parseIniInteger(hueText);
+    if (!hue) return fail("--hue: not a hue number: " + hueText);
+    request_.outfit.colours[static_cast<std::size_t>(*slot)] = *hue;
+  }
+
+  const Options& options_;
+  int mountItems_;
+  StillRequest request_;
+};
+
+}  // namespace
+
+StillRequest parseStillRequest(const Options& options, int mountItems) { return Parser(options, mountItems).parse(); }
+
+}  // namespace miro::render
