@@ -13,6 +13,10 @@ inline constexpr std::uint32_t kKeyColour = 0x00FF00;
 
 // A picture of 0x00RRGGBB pixels. When `transparent` is set, pixels equal to
 // `transparentColour` are skipped wherever this picture is drawn onto another.
+//
+// The picture remembers the rectangle written since it was last filled with one colour: outside
+// it every pixel has that colour. Filling and drawing touch only what can have changed, so the
+// mostly empty layers of a composition cost little. Every non-const access counts as a write.
 class Bitmap32 {
  public:
   Bitmap32() = default;
@@ -25,7 +29,7 @@ class Bitmap32 {
   std::span<std::uint32_t> row(int y);
   std::span<const std::uint32_t> row(int y) const;
   std::uint32_t pixel(int x, int y) const { return pixels_[index(x, y)]; }
-  void setPixel(int x, int y, std::uint32_t colour) { pixels_[index(x, y)] = colour; }
+  void setPixel(int x, int y, std::uint32_t colour);
   const std::vector<std::uint32_t>& pixels() const { return pixels_; }
 
   bool transparent = false;
@@ -48,10 +52,17 @@ class Bitmap32 {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
   }
   bool skips(std::uint32_t colour) const { return transparent && colour == transparentColour; }
+  void touch(const Rect& area);
+  // Where drawing this picture can change a target: all of it, or only the written rectangle
+  // when everything else is the transparent colour.
+  Rect visibleArea() const;
+  void fillArea(const Rect& area, std::uint32_t colour);
 
   int width_ = 0;
   int height_ = 0;
   std::vector<std::uint32_t> pixels_;
+  std::uint32_t fillColour_ = 0;  // every pixel outside written_ has this colour
+  Rect written_;
 };
 
 }  // namespace miro

@@ -27,4 +27,12 @@ inline Rect intersect(const Rect& a, const Rect& b) {
   return r;
 }
 
+// The smallest rectangle holding both.
+inline Rect unite(const Rect& a, const Rect& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return Rect{a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+              a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 }  // namespace miro
