@@ -1,0 +1,2 @@
+// Tests of its generator.
+#include <gtest/gtest.h>
