@@ -14,7 +14,7 @@ build: deps
 	@cmake --build --preset release
 
 demo: build
-	@$(RENDER) --help
+	@bash scripts/demo
 
 test: deps
 	@cmake --preset asan >/dev/null

@@ -50,6 +50,8 @@ class AnimFileWriter {
  public:
   // Appends the group and returns its index record.
   IndexRecord add(const AnimGroup& group);
+  // Zero bytes before the first group, so that no group lies at position 0.
+  void pad(std::size_t bytes) { data_.append(bytes, '\0'); }
   const std::string& data() const { return data_; }
 
  private:
