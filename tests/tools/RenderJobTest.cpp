@@ -239,6 +239,14 @@ TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
       {[](Options& o) { o.direction = "-1"; }, "--direction"},
       {[](Options& o) { o.body = "6"; }, "--body"},
       {[](Options& o) { o.backgroundPicture = "/no/such/picture.bmp"; }, "--background-picture"},
+      {[](Options& o) { o.speech = {"4=hello"}; }, "--speech"},
+      {[](Options& o) { o.speech = {"1=" + std::string(81, 'a')}; }, "--speech"},
+      {[](Options& o) { o.speechPlaces = {"1=10;20"}; }, "--speech-place"},
+      {[](Options& o) { o.speechPlaces = {"2=x,20"}; }, "--speech-place"},
+      {[](Options& o) { o.speechFonts = {"1=10"}; }, "--speech-font"},
+      {[](Options& o) { o.speechUnicode = {"0"}; }, "--speech-unicode"},
+      {[](Options& o) { o.priorities = {"Hair=33,1"}; }, "--priority"},
+      {[](Options& o) { o.priorities = {"Hair=3"}; }, "--priority"},
   };
   for (const auto& [spoil, argument] : cases) {
     Options o = still("bad.bmp");
@@ -252,6 +260,19 @@ TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
   named.parts = {"Right1=68", "hair=11", "22=0"};
   named.mount = "8";
   EXPECT_EQ(runJob(named).status, kDone);
+}
+
+TEST_F(RenderStill, Speech_IsDrawnAndDescribed) {
+  Options o = still("speech.bmp");
+  o.speech = {"1=Hello", "3=~"};
+  o.speechPlaces = {"1=10,20"};
+  o.hues = {"25=5"};
+  o.describeSpeech = true;
+  const JobResult r = runJob(o);
+  ASSERT_EQ(r.status, kDone) << r.err;
+  EXPECT_NE(r.out.find("speech line 1: X="), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("speech line 1: X=270 Y=140\n"), std::string::npos) << r.out;  // no glyphs; the top row 162, less 22
+  EXPECT_NE(r.out.find("speech line 2: empty\n"), std::string::npos) << r.out;
 }
 
 TEST_F(RenderStill, AnUnwritableOutputFailsTheWork) {

@@ -12,7 +12,8 @@ namespace {
 
 bool wantsStill(const Options& o) {
   return o.output || o.body || o.mount || o.motion || o.direction || o.frame || o.background || o.backgroundPicture ||
-         !o.parts.empty() || !o.hues.empty() || !o.effects.empty();
+         !o.parts.empty() || !o.hues.empty() || !o.effects.empty() || !o.speech.empty() || !o.priorities.empty() ||
+         o.describeSpeech;
 }
 
 }  // namespace
@@ -46,7 +47,7 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     loadClientData(home, facts->config, reporter, data, err);
     printInfo(home, *facts, data, reporter, out);
   }
-  if (wantsStill(options)) return renderStill(options, home, *facts, err);
+  if (wantsStill(options)) return renderStill(options, home, *facts, out, err);
   return kDone;
 }
 

@@ -29,6 +29,12 @@ struct Options {
   std::vector<std::string> effects;
   std::optional<std::string> background;  // RRGGBB
   std::optional<std::filesystem::path> backgroundPicture;
+  std::vector<std::string> speech;         // N=TEXT
+  std::vector<std::string> speechFonts;    // N=F
+  std::vector<std::string> speechPlaces;   // N=X,Y
+  std::vector<std::string> speechUnicode;  // N
+  bool describeSpeech = false;
+  std::vector<std::string> priorities;     // SLOT=2D,PD
   std::string format = "bmp";
   std::optional<std::filesystem::path> output;
 };

@@ -6,6 +6,7 @@
 #include "common/Ini.h"
 #include "common/LayerStack.h"
 #include "compose/Playback.h"
+#include "compose/Speech.h"
 #include "data/FrameDecoder.h"
 #include "files/BmpFile.h"
 #include "files/PictureFile.h"
@@ -31,6 +32,18 @@ Status writeStill(const Options& options, const Bitmap32& picture) {
   return writeBmp24(*options.output, picture);
 }
 
+// Each line's centring and name-place labels, as the speech panel shows them.
+void describeSpeech(const Outfit& outfit, const SpeechOverlay& speech, std::ostream& out) {
+  for (int line = 0; line < 3; ++line) {
+    const SpeechLabels& labels = speech.labels[static_cast<std::size_t>(line)];
+    out << "speech line " << line + 1 << ":";
+    if (outfit.speech[static_cast<std::size_t>(line)].text.empty()) out << " empty";
+    if (labels.horizontal) out << ' ' << *labels.horizontal;
+    if (labels.vertical) out << ' ' << *labels.vertical;
+    out << '\n';
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> checkStillOptions(const Options& options) {
@@ -39,7 +52,8 @@ std::optional<std::string> checkStillOptions(const Options& options) {
   return std::nullopt;
 }
 
-int renderStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& err) {
+int renderStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& out,
+                std::ostream& err) {
   StillRequest request = parseStillRequest(options, mountListSize(facts.config.folder));
   if (!request.error.empty()) {
     err << kProgram << ": " << request.error << '\n';
@@ -59,11 +73,16 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
   ConsoleReporter reporter(err, kProgram);
   ClientData data;
   loadClientData(home, facts.config, reporter, data, err);
-  const Priorities priorities = loadPriorities(home);
+  Priorities priorities = loadPriorities(home);
+  applyPriorities(request, priorities);
 
   LayerStack layers(270, 240);
   FrameDecoder decoder(data.files, facts.config.folder, reporter);
   Composer2D composer(layers, data.lookup.lookup, data.hues, decoder);
+  const std::unique_ptr<SystemFont> systemFont = SystemFont::openSpeechFont();
+  SpeechOverlay speech(data.fonts, data.hues, systemFont.get());
+  for (auto& aid : speech.aids) aid = {true, SpeechPlace::Name};
+  composer.setSpeechPainter(&speech);
   const int wanted = request.view.frame;
   const StillResult still = composeStill(composer, request.outfit, priorities, request.view);
   if (still.clamped) {
@@ -71,6 +90,7 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
         << "); drawing frame " << request.view.frame << '\n';
   }
 
+  if (options.describeSpeech) describeSpeech(request.outfit, speech, out);
   const Status written = writeStill(options, layers[0]);
   if (!written) {
     err << kProgram << ": " << written.message() << '\n';

@@ -12,6 +12,7 @@ namespace miro::render {
 std::optional<std::string> checkStillOptions(const Options& options);
 
 // Composes the still the options describe and writes it.
-int renderStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& err);
+int renderStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& out,
+                std::ostream& err);
 
 }  // namespace miro::render

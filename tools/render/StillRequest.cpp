@@ -5,6 +5,7 @@
 #include "common/FileNames.h"
 #include "common/Ini.h"
 #include "compose/Catalogue.h"
+#include "compose/Speech.h"
 
 namespace miro::render {
 
@@ -67,6 +68,13 @@ class Parser {
     number(options_.frame, "--frame", 0x7FFF, request_.view.frame);
     for (const auto& part : options_.parts) parsePart(part);
     for (const auto& hue : options_.hues) parseHue(hue);
+    for (const auto& text : options_.speech) speechText(text);
+    for (const auto& text : options_.speechFonts) speechFont(text);
+    for (const auto& text : options_.speechPlaces) speechPlace(text);
+    for (const auto& text : options_.speechUnicode) {
+      if (const auto line = lineNumber(text, "--speech-unicode")) lineOf(*line).unicodeColour = true;
+    }
+    for (const auto& text : options_.priorities) priority(text);
     for (const auto& effect : options_.effects) {
       if (!setEffect(request_.view.effects, effect)) fail("--effect: unknown effect: " + effect);
     }
@@ -111,6 +119,58 @@ class Parser {
     request_.outfit.colours[static_cast<std::size_t>(*slot)] = *hue;
   }
 
+  SpeechLine& lineOf(int line) { return request_.outfit.speech[static_cast<std::size_t>(line - 1)]; }
+
+  std::optional<int> lineNumber(const std::string& text, const char* option) {
+    const auto line = numberIn(text, 3);
+    if (!line || *line < 1) fail(std::string(option) + ": no speech line " + text + " (1-3)");
+    return line && *line >= 1 ? line : std::nullopt;
+  }
+
+  void speechText(const std::string& text) {
+    std::string lineText, words;
+    if (!splitAssignment(text, lineText, words)) return fail("--speech: not N=TEXT: " + text);
+    const auto line = lineNumber(lineText, "--speech");
+    if (!line) return;
+    if (words.size() > 80) return fail("--speech: line " + lineText + " is longer than 80 characters");
+    lineOf(*line).text = words;
+  }
+
+  void speechFont(const std::string& text) {
+    std::string lineText, fontText;
+    if (!splitAssignment(text, lineText, fontText)) return fail("--speech-font: not N=F: " + text);
+    const auto line = lineNumber(lineText, "--speech-font");
+    const auto font = numberIn(fontText, 9);
+    if (!font) return fail("--speech-font: no font " + fontText + " (0-9)");
+    if (line) lineOf(*line).font = *font;
+  }
+
+  void speechPlace(const std::string& text) {
+    std::string lineText, place;
+    if (!splitAssignment(text, lineText, place)) return fail("--speech-place: not N=X,Y: " + text);
+    const auto line = lineNumber(lineText, "--speech-place");
+    const std::size_t comma = place.find(',');
+    const std::string x = place.substr(0, comma);
+    const std::string y = comma == std::string::npos ? "" : place.substr(comma + 1);
+    if (!decimalField(x) || !decimalField(y)) return fail("--speech-place: not two decimal numbers X,Y: " + place);
+    if (line) {
+      lineOf(*line).shiftX = x;
+      lineOf(*line).shiftY = y;
+    }
+  }
+
+  void priority(const std::string& text) {
+    std::string slotText, values;
+    if (!splitAssignment(text, slotText, values)) return fail("--priority: not SLOT=2D,PD: " + text);
+    const auto slot = partSlotByName(slotText);
+    if (!slot) return fail("--priority: no part slot " + slotText);
+    const std::size_t comma = values.find(',');
+    const auto twoD = numberIn(values.substr(0, comma), 32);
+    const auto pd = comma == std::string::npos ? std::nullopt : numberIn(values.substr(comma + 1), 32);
+    if (!twoD || !pd || *twoD < 1 || *pd < 1) return fail("--priority: not two priorities 1-32: " + values);
+    request_.priorities.push_back({*slot, {*twoD, *pd}});
+  }
+
   const Options& options_;
   int mountItems_;
   StillRequest request_;
@@ -119,5 +179,12 @@ class Parser {
 }  // namespace
 
 StillRequest parseStillRequest(const Options& options, int mountItems) { return Parser(options, mountItems).parse(); }
+
+void applyPriorities(const StillRequest& request, Priorities& priorities) {
+  for (const auto& [slot, values] : request.priorities) {
+    priorities.twoD[static_cast<std::size_t>(slot)] = values.first;
+    priorities.pd[static_cast<std::size_t>(slot)] = values.second;
+  }
+}
 
 }  // namespace miro::render

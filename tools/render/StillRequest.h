@@ -12,10 +12,14 @@ namespace miro::render {
 struct StillRequest {
   Outfit outfit;
   ViewState view;
+  std::vector<std::pair<int, std::pair<int, int>>> priorities;  // slot, 2D and PD priority
   bool backgroundGiven = false;
   std::string error;
 };
 
 StillRequest parseStillRequest(const Options& options, int mountItems);
+
+// Applies the --priority overrides to the priorities read from MIRO2attr.ini.
+void applyPriorities(const StillRequest& request, Priorities& priorities);
 
 }  // namespace miro::render

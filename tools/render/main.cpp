@@ -44,6 +44,14 @@ int main(int argc, char** argv) {
   app.add_option("--effect", o.effects, "shadow, shadow-only, hiding, silhouette, ghost, mask-speech")->type_name("NAME");
   optionalText(app, "--background", o.background, "Background colour (default: BGColor of MIRO2.ini, white)", "RRGGBB");
   optionalPath(app, "--background-picture", o.backgroundPicture, "BMP or PNG picture behind the character", "FILE");
+  app.add_option("--speech", o.speech, "Text of speech line N (1-3), at most 80 characters; ~ starts a new line")
+      ->type_name("N=TEXT");
+  app.add_option("--speech-font", o.speechFonts, "Font 0-9 of speech line N (default 3)")->type_name("N=F");
+  app.add_option("--speech-place", o.speechPlaces, "Pen position of speech line N in the picture")->type_name("N=X,Y");
+  app.add_option("--speech-unicode", o.speechUnicode, "Brighter glyphs for speech line N")->type_name("N");
+  app.add_flag("--describe-speech", o.describeSpeech, "Print each speech line's centring (X=) and name place (Y=)");
+  app.add_option("--priority", o.priorities, "Draw priorities 1-32 of a part slot in the 2D and PD views")
+      ->type_name("SLOT=2D,PD");
   app.add_option("--format", o.format, "bmp (24-bit BMP, the default) or png (full-colour PNG)")->type_name("FORMAT");
   optionalPath(app, "-o,--output", o.output, "The picture to write", "FILE");
 
