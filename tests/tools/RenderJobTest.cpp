@@ -247,6 +247,11 @@ TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
       {[](Options& o) { o.speechUnicode = {"0"}; }, "--speech-unicode"},
       {[](Options& o) { o.priorities = {"Hair=33,1"}; }, "--priority"},
       {[](Options& o) { o.priorities = {"Hair=3"}; }, "--priority"},
+      {[](Options& o) { o.view = "3d"; }, "--view"},
+      {[](Options& o) { o.pdEmulation = "mine"; }, "--pd-emulation"},
+      {[](Options& o) { o.pdExtras = "backpack,hat"; }, "--pd-extra"},
+      {[](Options& o) { o.pdStringPlace = "39"; }, "--pd-string-place"},
+      {[](Options& o) { o.pdStringFont = "x"; }, "--pd-string-font"},
   };
   for (const auto& [spoil, argument] : cases) {
     Options o = still("bad.bmp");
@@ -273,6 +278,33 @@ TEST_F(RenderStill, Speech_IsDrawnAndDescribed) {
   EXPECT_NE(r.out.find("speech line 1: X="), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("speech line 1: X=270 Y=140\n"), std::string::npos) << r.out;  // no glyphs; the top row 162, less 22
   EXPECT_NE(r.out.find("speech line 2: empty\n"), std::string::npos) << r.out;
+}
+
+TEST_F(RenderStill, PaperdollView_DrawsTheGumpsInsideTheWindowWhenAsked) {
+  clientgen::GumpFileWriter gumps;
+  clientgen::GumpImage body(3, 3);
+  for (auto& c : body.colours) c = clientgen::colour15(16, 16, 16);
+  gumps.add(12, body);
+  gumps.add(2001, body);  // the window of another character
+  test::writeFile(data / "gumpidx.mul", gumps.index());
+  test::writeFile(data / "gumpart.mul", gumps.art());
+
+  Options o = still("pd.bmp");
+  o.view = "pd";
+  ASSERT_EQ(runJob(o).status, kDone);
+  Bitmap32 pd = picture("pd.bmp");
+  EXPECT_EQ(pd.width(), 190);
+  EXPECT_EQ(pd.pixel(2, 2), 0x838383u);
+  EXPECT_EQ(pd.pixel(3, 3), 0x000000u);
+
+  o.pdEmulation = "other";
+  o.pdString = "";
+  const JobResult r = runJob(o);
+  ASSERT_EQ(r.status, kDone) << r.err;
+  pd = picture("pd.bmp");
+  EXPECT_EQ(pd.width(), 262);
+  EXPECT_EQ(pd.pixel(0, 0), 0x838383u);   // the window's corner
+  EXPECT_EQ(pd.pixel(10, 21), 0x838383u);  // the body at (8, 19)
 }
 
 TEST_F(RenderStill, AnUnwritableOutputFailsTheWork) {

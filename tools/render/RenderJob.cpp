@@ -13,7 +13,8 @@ namespace {
 bool wantsStill(const Options& o) {
   return o.output || o.body || o.mount || o.motion || o.direction || o.frame || o.background || o.backgroundPicture ||
          !o.parts.empty() || !o.hues.empty() || !o.effects.empty() || !o.speech.empty() || !o.priorities.empty() ||
-         o.describeSpeech;
+         o.describeSpeech || o.view != "2d" || o.pdEmulation || o.pdExtras || o.pdString || o.pdStringFont ||
+         o.pdStringPlace;
 }
 
 }  // namespace

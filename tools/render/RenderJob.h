@@ -35,6 +35,12 @@ struct Options {
   std::vector<std::string> speechUnicode;  // N
   bool describeSpeech = false;
   std::vector<std::string> priorities;     // SLOT=2D,PD
+  std::string view = "2d";
+  std::optional<std::string> pdEmulation;  // "own" or "other"
+  std::optional<std::string> pdExtras;     // backpack,profile,party,book,buttons
+  std::optional<std::string> pdString;
+  std::optional<std::string> pdStringFont;
+  std::optional<std::string> pdStringPlace;  // X,Y
   std::string format = "bmp";
   std::optional<std::filesystem::path> output;
 };

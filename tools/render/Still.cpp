@@ -7,7 +7,9 @@
 #include "common/LayerStack.h"
 #include "compose/Playback.h"
 #include "compose/Speech.h"
+#include "compose/Paperdoll.h"
 #include "data/FrameDecoder.h"
+#include "data/GumpStore.h"
 #include "files/BmpFile.h"
 #include "files/PictureFile.h"
 #include "files/PngFile.h"
@@ -44,6 +46,15 @@ void describeSpeech(const Outfit& outfit, const SpeechOverlay& speech, std::ostr
   }
 }
 
+int finish(const Options& options, const Bitmap32& picture, std::ostream& err) {
+  const Status written = writeStill(options, picture);
+  if (!written) {
+    err << kProgram << ": " << written.message() << '\n';
+    return kWorkFailed;
+  }
+  return kDone;
+}
+
 }  // namespace
 
 std::optional<std::string> checkStillOptions(const Options& options) {
@@ -77,6 +88,13 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
   applyPriorities(request, priorities);
 
   LayerStack layers(270, 240);
+  if (request.paperdoll) {
+    GumpStore gumps(data.files, facts.config.folder, reporter);
+    PaperdollComposer paperdoll(layers, gumps, data.hues, data.fonts);
+    gumps.beginComposition();
+    paperdoll.compose(request.outfit, priorities, request.view, request.pd);
+    return finish(options, layers[0], err);
+  }
   FrameDecoder decoder(data.files, facts.config.folder, reporter);
   Composer2D composer(layers, data.lookup.lookup, data.hues, decoder);
   const std::unique_ptr<SystemFont> systemFont = SystemFont::openSpeechFont();
@@ -91,12 +109,8 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
   }
 
   if (options.describeSpeech) describeSpeech(request.outfit, speech, out);
-  const Status written = writeStill(options, layers[0]);
-  if (!written) {
-    err << kProgram << ": " << written.message() << '\n';
-    return kWorkFailed;
-  }
-  return kDone;
+  for (const std::string& field : speech.invalidFields) err << kProgram << ": " << field << " is no number; 0 is used\n";
+  return finish(options, layers[0], err);
 }
 
 }  // namespace miro::render

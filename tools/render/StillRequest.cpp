@@ -75,6 +75,7 @@ class Parser {
       if (const auto line = lineNumber(text, "--speech-unicode")) lineOf(*line).unicodeColour = true;
     }
     for (const auto& text : options_.priorities) priority(text);
+    paperdollOptions();
     for (const auto& effect : options_.effects) {
       if (!setEffect(request_.view.effects, effect)) fail("--effect: unknown effect: " + effect);
     }
@@ -169,6 +170,49 @@ class Parser {
     const auto pd = comma == std::string::npos ? std::nullopt : numberIn(values.substr(comma + 1), 32);
     if (!twoD || !pd || *twoD < 1 || *pd < 1) return fail("--priority: not two priorities 1-32: " + values);
     request_.priorities.push_back({*slot, {*twoD, *pd}});
+  }
+
+  void paperdollOptions() {
+    if (options_.view != "2d" && options_.view != "pd") fail("--view: not 2d or pd: " + options_.view);
+    request_.paperdoll = options_.view == "pd";
+    PaperdollView& pd = request_.pd;
+    if (options_.pdEmulation) {
+      const std::string& owner = *options_.pdEmulation;
+      if (owner != "own" && owner != "other") fail("--pd-emulation: not own or other: " + owner);
+      pd.emulation = true;
+      pd.frame.ownCharacter = owner != "other";
+    }
+    if (options_.pdExtras) pdExtras(*options_.pdExtras);
+    if (options_.pdString) {
+      if (options_.pdString->size() > 80) fail("--pd-string: longer than 80 characters");
+      pd.pdString = *options_.pdString;
+    }
+    if (options_.pdStringFont) number(options_.pdStringFont, "--pd-string-font", 9, pd.pdStringFont);
+    if (options_.pdStringPlace) {
+      const std::string& place = *options_.pdStringPlace;
+      const std::size_t comma = place.find(',');
+      const std::string x = place.substr(0, comma);
+      const std::string y = comma == std::string::npos ? "" : place.substr(comma + 1);
+      if (!decimalField(x) || !decimalField(y)) return fail("--pd-string-place: not two decimal numbers X,Y: " + place);
+      pd.pdStringLeft = x;
+      pd.pdStringTop = y;
+    }
+  }
+
+  void pdExtras(const std::string& list) {
+    std::size_t start = 0;
+    while (start <= list.size()) {
+      const std::size_t comma = std::min(list.find(',', start), list.size());
+      const std::string name = list.substr(start, comma - start);
+      FrameOptions& f = request_.pd.frame;
+      if (name == "backpack") f.backpack = true;
+      else if (name == "profile") f.profileScroll = true;
+      else if (name == "party") f.partyScroll = true;
+      else if (name == "book") f.moveBook = true;
+      else if (name == "buttons") f.buttons = true;
+      else return fail("--pd-extra: unknown picture " + name + " (backpack, profile, party, book, buttons)");
+      start = comma + 1;
+    }
   }
 
   const Options& options_;

@@ -5,6 +5,7 @@
 
 #include "RenderJob.h"
 #include "compose/Outfit.h"
+#include "compose/Paperdoll.h"
 
 namespace miro::render {
 
@@ -12,6 +13,8 @@ namespace miro::render {
 struct StillRequest {
   Outfit outfit;
   ViewState view;
+  bool paperdoll = false;  // the "PD" view instead of the "2D" one
+  PaperdollView pd;
   std::vector<std::pair<int, std::pair<int, int>>> priorities;  // slot, 2D and PD priority
   bool backgroundGiven = false;
   std::string error;

@@ -52,6 +52,16 @@ int main(int argc, char** argv) {
   app.add_flag("--describe-speech", o.describeSpeech, "Print each speech line's centring (X=) and name place (Y=)");
   app.add_option("--priority", o.priorities, "Draw priorities 1-32 of a part slot in the 2D and PD views")
       ->type_name("SLOT=2D,PD");
+  app.add_option("--view", o.view, "2d (the walking figure, the default) or pd (the paperdoll)")->type_name("VIEW");
+  app.add_option_function<std::string>(
+         "--pd-emulation", [&o](const std::string& v) { o.pdEmulation = v.empty() ? "own" : v; },
+         "Draw the paperdoll inside the paperdoll window of your own (default) or another character")
+      ->expected(0, 1)
+      ->type_name("[own|other]");
+  optionalText(app, "--pd-extra", o.pdExtras, "Pictures on the window: backpack,profile,party,book,buttons", "LIST");
+  optionalText(app, "--pd-string", o.pdString, "The text line of the paperdoll window; ~ starts a new line", "TEXT");
+  optionalText(app, "--pd-string-font", o.pdStringFont, "Font 0-9 of the paperdoll text (default 1)", "N");
+  optionalText(app, "--pd-string-place", o.pdStringPlace, "Where the paperdoll text begins (default 39,257)", "X,Y");
   app.add_option("--format", o.format, "bmp (24-bit BMP, the default) or png (full-colour PNG)")->type_name("FORMAT");
   optionalPath(app, "-o,--output", o.output, "The picture to write", "FILE");
 
