@@ -47,6 +47,10 @@ class Bitmap32 {
 
   bool operator==(const Bitmap32& other) const;
 
+  // Outside this rectangle every pixel has the colour of the last fill.
+  Rect writtenArea() const { return written_; }
+  std::uint32_t fillColour() const { return fillColour_; }
+
  private:
   std::size_t index(int x, int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);

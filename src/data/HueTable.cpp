@@ -69,9 +69,13 @@ void toGrey(Bitmap32& picture, const Rect& area) {
 
 void hueSpeechLine(const HueTable& hues, HueId hue, Bitmap32& picture, int font) {
   if (hue == kNoHue) return;
-  if (font == 4 || font == 6) toGrey(picture, picture.bounds());
-  for (int y = 0; y < picture.height(); ++y) {
-    for (std::uint32_t& p : picture.row(y)) {
+  // Where the picture is still its empty key colour nothing changes.
+  const Rect area = picture.fillColour() == kKeyColour ? picture.writtenArea() : picture.bounds();
+  if (font == 4 || font == 6) toGrey(picture, area);
+  for (int y = area.top; y < area.bottom; ++y) {
+    const auto row = picture.row(y);
+    for (int x = area.left; x < area.right; ++x) {
+      std::uint32_t& p = row[static_cast<std::size_t>(x)];
       if (p != kKeyColour && isGrey(p)) p = hues.colour(hue, brightnessStep(p));
     }
   }
