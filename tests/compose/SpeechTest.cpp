@@ -103,17 +103,17 @@ TEST_F(Speech, Labels_CentreAndPlaceTheLine) {
   EXPECT_EQ(overlay.labels[2].vertical, "Y=090");
   EXPECT_FALSE(overlay.labels[1].horizontal);  // an empty line keeps what it had
 
-  line(0).text = std::string(26, 'A');  // columns 0 .. 104: right - left = 104
+  line(0).text = std::string(25, 'A');  // columns 0 .. 100: right - left = 100
   overlay.aids[0] = {true, SpeechPlace::GuildTag};
   s.compose();
-  EXPECT_EQ(overlay.labels[0].horizontal, "X=083");
+  EXPECT_EQ(overlay.labels[0].horizontal, "X=085");
   EXPECT_EQ(overlay.labels[0].vertical, "Y=081");  // 128 - 9 - 38 for the first line
 
   s.view.effects.maskSpeech = true;
   overlay.aids[0] = {};
   s.compose();
   EXPECT_TRUE(drawnAt(0).empty());
-  EXPECT_EQ(overlay.labels[0].horizontal, "X=083");  // a masked line keeps its labels
+  EXPECT_EQ(overlay.labels[0].horizontal, "X=085");  // a masked line keeps its labels
 }
 
 TEST_F(Speech, ShiftsThatAreNoNumbers_DrawAtZeroAndAreNamed) {
