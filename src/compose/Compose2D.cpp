@@ -16,14 +16,8 @@ constexpr int kSeatedBaseY = 192;  // "Sit on chair" facing directions 3 and 6
 constexpr int kGhostRobe = 4;      // the "ghost robe" item of the dresses
 constexpr std::uint32_t kTrimmingRed = 0xFF0000;
 
-// Female body slots of the parts whose female variant lies in the fourth animation file.
-constexpr std::array<std::pair<int, int>, 16> kFemaleVariants = {{{28, 231}, {29, 232}, {41, 233}, {49, 234},
-                                                                  {50, 235}, {51, 236}, {52, 237}, {53, 238},
-                                                                  {72, 239}, {76, 240}, {83, 241}, {92, 242},
-                                                                  {93, 243}, {97, 244}, {98, 245}, {135, 246}}};
-
 int femaleVariant(int bodySlot) {
-  for (const auto& [male, female] : kFemaleVariants) {
+  for (const auto& [male, female] : anim::kFemaleVariantSlots) {
     if (male == bodySlot) return female;
   }
   return bodySlot;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Utf8.h"
 #include "compose/Speech.h"
 
 namespace miro {
@@ -16,24 +17,6 @@ constexpr HueId kGhostRobePdHue = 2301;
 constexpr HueId kPdStringHue = 1106;
 constexpr int kPdStringLineHeight = 13;
 constexpr Rect kCharacterArea{0, 0, kPaperdollWidth, kPaperdollHeight};
-
-bool isGreyPixel(std::uint32_t c) { return isGrey(c); }
-
-std::u32string codePoints(const std::string& text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-    std::size_t j = i + 1;
-    for (int k = 0; k < extra && j < text.size() && (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80; ++k, ++j) {
-      c = (c << 6) | (static_cast<unsigned char>(text[j]) & 0x3F);
-    }
-    out.push_back(c);
-    i = j;
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -99,7 +82,7 @@ void PaperdollComposer::drawPdString(const PaperdollView& paperdoll, PaperdollRe
   int x = left;
   const int font = paperdoll.pdStringFont;
   const int greatest = fonts_.greatestHeight(font);
-  for (const char32_t c : codePoints(paperdoll.pdString)) {
+  for (const char32_t c : decodeUtf8(paperdoll.pdString)) {
     if (c == U'~') {
       y += kPdStringLineHeight;
       x = left;
@@ -113,7 +96,7 @@ void PaperdollComposer::drawPdString(const PaperdollView& paperdoll, PaperdollRe
       for (int col = 0; col < w; ++col) {
         std::uint32_t p = glyph.pixels[static_cast<std::size_t>(r * w + col)];
         if (p == 0) continue;
-        if (isGreyPixel(p)) p = hues_.colour(kPdStringHue, brightnessStep(p));
+        if (isGrey(p)) p = hues_.colour(kPdStringHue, brightnessStep(p));
         const int px = x + col;
         const int py = y + 2 + (greatest - h) + r;
         if (px >= 0 && py >= 0 && px < layer.width() && py < layer.height()) layer.setPixel(px, py, p);

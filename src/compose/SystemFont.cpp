@@ -5,6 +5,8 @@
 #include FT_FREETYPE_H
 
 #include <map>
+
+#include "common/Utf8.h"
 #include <optional>
 #include <vector>
 
@@ -16,23 +18,6 @@ constexpr int kPixelSize = 16;  // 12 points on a 96 dpi screen
 
 // The face names to look for, in order, then any font for Japanese.
 constexpr const char* kWantedFamilies[] = {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic"};
-
-std::u32string decodeUtf8(std::string_view text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-    if (b >= 0x80 && b < 0xC0) extra = 0;  // a stray continuation byte stands for itself
-    std::size_t j = i + 1;
-    for (; extra > 0 && j < text.size() && (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80; --extra, ++j) {
-      c = (c << 6) | (static_cast<unsigned char>(text[j]) & 0x3F);
-    }
-    out.push_back(c);
-    i = j;
-  }
-  return out;
-}
 
 std::string matchedFile(FcPattern* pattern, const char* family) {
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);

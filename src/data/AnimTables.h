@@ -5,6 +5,7 @@
 // body slot.
 
 #include <array>
+#include <utility>
 
 namespace miro::anim {
 
@@ -107,6 +108,11 @@ inline constexpr std::array<FourthFileEntry, 71> kFourthFileList = {{
     {240, 12511, false}, {241, 13211, false}, {242, 12336, false}, {243, 12861, false},
     {244, 11811, false}, {245, 13036, false}, {246, 13386, false},
 }};
+
+// The female body slots of the parts whose female variant lies in the fourth file.
+inline constexpr std::array<std::pair<int, int>, 16> kFemaleVariantSlots = {{
+    {28, 231}, {29, 232}, {41, 233}, {49, 234}, {50, 235}, {51, 236}, {52, 237}, {53, 238},
+    {72, 239}, {76, 240}, {83, 241}, {92, 242}, {93, 243}, {97, 244}, {98, 245}, {135, 246}}};
 
 // ANIM.IDX mounts, each plus the data offset: 7 actions (35 records), and the mount's own
 // walk and run (10 records).

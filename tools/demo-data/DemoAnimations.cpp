@@ -34,10 +34,7 @@ std::map<int, SlotLook> bodySlotLooks() {
       looks[info.firstBodySlot + item - 1] = {lookOfItem(slot, items[static_cast<std::size_t>(item)]), false};
     }
   }
-  constexpr std::pair<int, int> kFemale[] = {{28, 231}, {29, 232}, {41, 233}, {49, 234}, {50, 235}, {51, 236},
-                                             {52, 237}, {53, 238}, {72, 239}, {76, 240}, {83, 241}, {92, 242},
-                                             {93, 243}, {97, 244}, {98, 245}, {135, 246}};
-  for (const auto& [male, female] : kFemale) looks[female] = {looks.at(male).look, true};
+  for (const auto& [male, female] : anim::kFemaleVariantSlots) looks[female] = {looks.at(male).look, true};
   return looks;
 }
 
