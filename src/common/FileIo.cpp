@@ -105,7 +105,7 @@ Status writeFileAtomically(const std::filesystem::path& file, std::string_view b
   int error = 0;
   if (!writeAll(fd, bytes)) error = errno ? errno : EIO;
   if (!error && ::fchmod(fd, modeForNewFile(target)) != 0) error = errno;
-  if (!error && ::fsync(fd) != 0) error = errno;
+  if (!error && ::fdatasync(fd) != 0) error = errno;
   if (::close(fd) != 0 && !error) error = errno;
   if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error) {

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include <algorithm>
 #include <functional>
 
 #include "ClientGen.h"
@@ -305,6 +306,55 @@ TEST_F(RenderStill, PaperdollView_DrawsTheGumpsInsideTheWindowWhenAsked) {
   EXPECT_EQ(pd.width(), 262);
   EXPECT_EQ(pd.pixel(0, 0), 0x838383u);   // the window's corner
   EXPECT_EQ(pd.pixel(10, 21), 0x838383u);  // the body at (8, 19)
+}
+
+TEST_F(RenderStill, Outfits_AreLoadedChangedByTheOptionsAndSaved) {
+  test::writeFile(home / "rider.uoc", "26,3,\"4001\"\r\n17,26,\"0455\"\r\n2,2,\"44E\"\r\n");
+  Options o = still("rider.bmp");
+  o.outfit = home / "rider.uoc";
+  o.parts = {"Hair=5"};
+  o.saveOutfit = home / "rider.uc2";
+  ASSERT_EQ(runJob(o).status, kDone);
+  EXPECT_TRUE(std::filesystem::exists(home / "rider.bmp"));
+  const std::string saved = test::readFile(home / "rider.uc2");
+  EXPECT_NE(saved.find("[Hair]\r\nParts=5\r\nColor=1102\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("[Right1]\r\nParts=26\r\nColor=1109\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("[Mount]\r\nKind=3\r\nColor=16385\r\n"), std::string::npos);
+
+  Options again = still("unused.bmp");  // the tool never overwrites an outfit
+  again.output.reset();
+  again.saveOutfit = home / "rider.uc2";
+  const JobResult r = runJob(again);
+  EXPECT_EQ(r.status, kWorkFailed);
+  EXPECT_NE(r.err.find("not overwritten"), std::string::npos) << r.err;
+  EXPECT_EQ(test::readFile(home / "rider.uc2"), saved);
+
+  Options missing = still("x.bmp");
+  missing.outfit = home / "nope.uc2";
+  const JobResult m = runJob(missing);
+  EXPECT_EQ(m.status, kBadArguments);
+  EXPECT_NE(m.err.find("Failed to open files."), std::string::npos);
+}
+
+TEST_F(RenderJob, DescribeHueAndColours_PrintWithoutAnyClientData) {
+  Options o;
+  o.home = home.path();
+  o.describeHues = {"1109", "0x4001"};
+  JobResult r = runJob(o);
+  ASSERT_EQ(r.status, kDone) << r.err;
+  EXPECT_NE(r.out.find("1109"), std::string::npos);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);
+  o.describeHues = {"blue"};
+  EXPECT_EQ(runJob(o).status, kBadArguments);
+
+  test::writeFile(home / "add_colors.txt", "Blues,1301,10\nbroken line\n");
+  Options c;
+  c.home = home.path();
+  c.colours = true;
+  r = runJob(c);
+  EXPECT_EQ(r.status, kDone);
+  EXPECT_EQ(r.out, "Blues: 1301 to 1310\n");
+  EXPECT_NE(r.err.find("2Error is found atline."), std::string::npos) << r.err;
 }
 
 TEST_F(RenderStill, AnUnwritableOutputFailsTheWork) {

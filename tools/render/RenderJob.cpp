@@ -5,6 +5,9 @@
 
 #include "Startup.h"
 #include "Still.h"
+#include "colour/HueNames.h"
+#include "colour/UserColours.h"
+#include "common/Ini.h"
 
 namespace miro::render {
 
@@ -14,7 +17,28 @@ bool wantsStill(const Options& o) {
   return o.output || o.body || o.mount || o.motion || o.direction || o.frame || o.background || o.backgroundPicture ||
          !o.parts.empty() || !o.hues.empty() || !o.effects.empty() || !o.speech.empty() || !o.priorities.empty() ||
          o.describeSpeech || o.view != "2d" || o.pdEmulation || o.pdExtras || o.pdString || o.pdStringFont ||
-         o.pdStringPlace;
+         o.pdStringPlace || o.outfit || o.saveOutfit;
+}
+
+int describeHues(const std::vector<std::string>& hues, std::ostream& out, std::ostream& err) {
+  for (const std::string& text : hues) {
+    const auto hue = parseIniInteger(text);
+    if (!hue) {
+      err << kProgram << ": --describe-hue: not a hue number: " << text << '\n';
+      return kBadArguments;
+    }
+  }
+  for (const std::string& text : hues) out << describeHue(*parseIniInteger(text)) << '\n';
+  return kDone;
+}
+
+int listColours(const ProgramFolder& home, std::ostream& out, std::ostream& err) {
+  ConsoleReporter reporter(err, kProgram);
+  const UserColourList list = loadUserColours(home, reporter);
+  for (const UserColour& colour : list.entries) {
+    out << colour.name << ": " << colour.firstHue << " to " << colour.lastHue() << '\n';
+  }
+  return kDone;
 }
 
 }  // namespace
@@ -27,6 +51,8 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
       return kBadArguments;
     }
   }
+  if (!options.describeHues.empty()) return describeHues(options.describeHues, out, err);
+  if (options.colours) return listColours(locateProgramFolder(options.home), out, err);
   if (!options.info && !wantsStill(options)) {
     err << kProgram << ": nothing to do: give -o FILE to draw a still, or --info (see --help)\n";
     return kBadArguments;

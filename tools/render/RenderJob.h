@@ -41,6 +41,10 @@ struct Options {
   std::optional<std::string> pdString;
   std::optional<std::string> pdStringFont;
   std::optional<std::string> pdStringPlace;  // X,Y
+  std::optional<std::filesystem::path> outfit;      // .uc2 or UOC to start from
+  std::optional<std::filesystem::path> saveOutfit;  // .uc2 to write
+  std::vector<std::string> describeHues;
+  bool colours = false;
   std::string format = "bmp";
   std::optional<std::filesystem::path> output;
 };

@@ -11,6 +11,7 @@
 #include "data/FrameDecoder.h"
 #include "data/GumpStore.h"
 #include "files/BmpFile.h"
+#include "files/OutfitFile.h"
 #include "files/PictureFile.h"
 #include "files/PngFile.h"
 
@@ -59,13 +60,24 @@ int finish(const Options& options, const Bitmap32& picture, std::ostream& err) {
 
 std::optional<std::string> checkStillOptions(const Options& options) {
   if (options.format != "bmp" && options.format != "png") return "--format: not bmp or png: " + options.format;
-  if (!options.output) return "-o FILE: where to write the picture is missing";
+  if (!options.output && !options.saveOutfit) return "-o FILE: where to write the picture is missing";
   return std::nullopt;
 }
 
 int renderStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& out,
                 std::ostream& err) {
-  StillRequest request = parseStillRequest(options, mountListSize(facts.config.folder));
+  ConsoleReporter reporter(err, kProgram);
+  const int mountItems = mountListSize(facts.config.folder);
+  Outfit base;
+  if (options.outfit) {
+    const OutfitLoad load = loadOutfit(*options.outfit, base, reporter, mountItems);
+    if (!load.loaded) return kBadArguments;
+    if (load.outOfRange > 0) {
+      err << kProgram << ": " << options.outfit->string() << ": " << load.outOfRange
+          << " item numbers beyond their lists were left at 0\n";
+    }
+  }
+  StillRequest request = parseStillRequest(options, mountItems, base);
   if (!request.error.empty()) {
     err << kProgram << ": " << request.error << '\n';
     return kBadArguments;
@@ -81,7 +93,12 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
     request.view.superimpose = true;
   }
 
-  ConsoleReporter reporter(err, kProgram);
+  if (options.saveOutfit) {
+    const OutfitSave save = saveOutfit(outfitBase(options.saveOutfit->string()), request.outfit, reporter);
+    if (save.declined) err << kProgram << ": " << options.saveOutfit->string() << " is there already; not overwritten\n";
+    if (!save.status || save.declined) return kWorkFailed;
+    if (!options.output) return kDone;
+  }
   ClientData data;
   loadClientData(home, facts.config, reporter, data, err);
   Priorities priorities = loadPriorities(home);

@@ -58,7 +58,9 @@ std::optional<std::uint32_t> colourOf(std::string text) {
 
 class Parser {
  public:
-  Parser(const Options& options, int mountItems) : options_(options), mountItems_(mountItems) {}
+  Parser(const Options& options, int mountItems, const Outfit& base) : options_(options), mountItems_(mountItems) {
+    request_.outfit = base;
+  }
 
   StillRequest parse() {
     number(options_.body, "--body", static_cast<int>(bodyItems().size()) - 1, request_.outfit.body);
@@ -222,7 +224,9 @@ class Parser {
 
 }  // namespace
 
-StillRequest parseStillRequest(const Options& options, int mountItems) { return Parser(options, mountItems).parse(); }
+StillRequest parseStillRequest(const Options& options, int mountItems, const Outfit& base) {
+  return Parser(options, mountItems, base).parse();
+}
 
 void applyPriorities(const StillRequest& request, Priorities& priorities) {
   for (const auto& [slot, values] : request.priorities) {

@@ -20,7 +20,8 @@ struct StillRequest {
   std::string error;
 };
 
-StillRequest parseStillRequest(const Options& options, int mountItems);
+// The options over `base`, the outfit they change.
+StillRequest parseStillRequest(const Options& options, int mountItems, const Outfit& base = Outfit{});
 
 // Applies the --priority overrides to the priorities read from MIRO2attr.ini.
 void applyPriorities(const StillRequest& request, Priorities& priorities);

@@ -62,6 +62,10 @@ int main(int argc, char** argv) {
   optionalText(app, "--pd-string", o.pdString, "The text line of the paperdoll window; ~ starts a new line", "TEXT");
   optionalText(app, "--pd-string-font", o.pdStringFont, "Font 0-9 of the paperdoll text (default 1)", "N");
   optionalText(app, "--pd-string-place", o.pdStringPlace, "Where the paperdoll text begins (default 39,257)", "X,Y");
+  optionalPath(app, "--outfit", o.outfit, "Start from this outfit (.uc2 or UOC); the options change it", "FILE");
+  optionalPath(app, "--save-outfit", o.saveOutfit, "Write the outfit in effect as .uc2", "FILE");
+  app.add_option("--describe-hue", o.describeHues, "Print hues with their names, one a line")->type_name("H");
+  app.add_flag("--colours", o.colours, "Print the user colour list of add_colors.txt");
   app.add_option("--format", o.format, "bmp (24-bit BMP, the default) or png (full-colour PNG)")->type_name("FORMAT");
   optionalPath(app, "-o,--output", o.output, "The picture to write", "FILE");
 
