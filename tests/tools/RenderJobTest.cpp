@@ -249,6 +249,9 @@ TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
       {[](Options& o) { o.priorities = {"Hair=33,1"}; }, "--priority"},
       {[](Options& o) { o.priorities = {"Hair=3"}; }, "--priority"},
       {[](Options& o) { o.view = "3d"; }, "--view"},
+      {[](Options& o) { o.trimRect = "1,2,3"; }, "--trim-rect"},
+      {[](Options& o) { o.trimRect = "1,2,0,4"; }, "--trim-rect"},
+      {[](Options& o) { o.trimRect = "300,2,10,4"; }, "--trim-rect"},
       {[](Options& o) { o.pdEmulation = "mine"; }, "--pd-emulation"},
       {[](Options& o) { o.pdExtras = "backpack,hat"; }, "--pd-extra"},
       {[](Options& o) { o.pdStringPlace = "39"; }, "--pd-string-place"},
@@ -355,6 +358,32 @@ TEST_F(RenderJob, DescribeHueAndColours_PrintWithoutAnyClientData) {
   EXPECT_EQ(r.status, kDone);
   EXPECT_EQ(r.out, "Blues: 1301 to 1310\n");
   EXPECT_NE(r.err.find("2Error is found atline."), std::string::npos) << r.err;
+}
+
+TEST_F(RenderStill, Trimming_CutsTheStillToTheCharacterOrARectangle) {
+  Options o = still("trim.bmp");
+  o.trim = true;
+  ASSERT_EQ(runJob(o).status, kDone);
+  Bitmap32 b = picture("trim.bmp");
+  EXPECT_EQ(b.width(), 3);  // the grey man of 3 x 6
+  EXPECT_EQ(b.height(), 6);
+
+  o.trim = false;
+  o.trimRect = "120,160,20,10";
+  ASSERT_EQ(runJob(o).status, kDone);
+  b = picture("trim.bmp");
+  EXPECT_EQ(b.width(), 20);
+  EXPECT_EQ(b.height(), 10);
+  EXPECT_EQ(b.pixel(6, 7), 0xFFFFFFu);
+  EXPECT_NE(b.pixel(7, 7), 0xFFFFFFu);  // the man's left column, 127
+
+  o.trimRect.reset();
+  o.trim = true;
+  o.body = "4";  // nothing drawn: written whole
+  const JobResult r = runJob(o);
+  EXPECT_EQ(r.status, kDone);
+  EXPECT_NE(r.err.find("Nothing to trim: the picture is written whole."), std::string::npos) << r.err;
+  EXPECT_EQ(picture("trim.bmp").width(), 270);
 }
 
 TEST_F(RenderStill, AnUnwritableOutputFailsTheWork) {

@@ -45,6 +45,8 @@ struct Options {
   std::optional<std::filesystem::path> saveOutfit;  // .uc2 to write
   std::vector<std::string> describeHues;
   bool colours = false;
+  bool trim = false;
+  std::optional<std::string> trimRect;  // L,T,W,H
   std::string format = "bmp";
   std::optional<std::filesystem::path> output;
 };

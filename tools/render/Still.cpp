@@ -14,6 +14,7 @@
 #include "files/OutfitFile.h"
 #include "files/PictureFile.h"
 #include "files/PngFile.h"
+#include "files/Trimming.h"
 
 namespace miro::render {
 
@@ -47,7 +48,35 @@ void describeSpeech(const Outfit& outfit, const SpeechOverlay& speech, std::ostr
   }
 }
 
-int finish(const Options& options, const Bitmap32& picture, std::ostream& err) {
+// The manual rectangle of --trim-rect: four decimal numbers.
+std::optional<Rect> trimRectangle(const std::string& text) {
+  int values[4];
+  std::size_t start = 0;
+  for (int i = 0; i < 4; ++i) {
+    const std::size_t comma = i < 3 ? text.find(',', start) : text.size();
+    if (comma == std::string::npos) return std::nullopt;
+    const auto value = decimalField(text.substr(start, comma - start));
+    if (!value) return std::nullopt;
+    values[i] = *value;
+    start = comma + 1;
+  }
+  if (values[0] < 0 || values[1] < 0 || values[2] < 1 || values[3] < 1) return std::nullopt;
+  return Rect{values[0], values[1], values[0] + values[2], values[1] + values[3]};
+}
+
+// The picture as written: trimmed to its content or to the rectangle when asked.
+Bitmap32 trimmed(const Options& options, const Bitmap32& composite, std::uint32_t empty, std::ostream& err) {
+  Bitmap32 picture = composite;
+  if (options.trimRect) {
+    trimToRectangle(picture, *trimRectangle(*options.trimRect), composite.width(), composite.height());
+  } else if (options.trim && !trimToContent(picture, composite.width(), composite.height(), empty)) {
+    err << kProgram << ": Nothing to trim: the picture is written whole.\n";
+  }
+  return picture;
+}
+
+int finish(const Options& options, const Bitmap32& composite, std::uint32_t empty, std::ostream& err) {
+  const Bitmap32 picture = trimmed(options, composite, empty, err);
   const Status written = writeStill(options, picture);
   if (!written) {
     err << kProgram << ": " << written.message() << '\n';
@@ -61,6 +90,11 @@ int finish(const Options& options, const Bitmap32& picture, std::ostream& err) {
 std::optional<std::string> checkStillOptions(const Options& options) {
   if (options.format != "bmp" && options.format != "png") return "--format: not bmp or png: " + options.format;
   if (!options.output && !options.saveOutfit) return "-o FILE: where to write the picture is missing";
+  if (options.trimRect) {
+    const auto rect = trimRectangle(*options.trimRect);
+    if (!rect) return "--trim-rect: not L,T,W,H with a width and height of 1 or more: " + *options.trimRect;
+    if (rect->left >= 270 || rect->top >= 240) return "--trim-rect: the rectangle lies outside the picture";
+  }
   return std::nullopt;
 }
 
@@ -110,7 +144,7 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
     PaperdollComposer paperdoll(layers, gumps, data.hues, data.fonts);
     gumps.beginComposition();
     paperdoll.compose(request.outfit, priorities, request.view, request.pd);
-    return finish(options, layers[0], err);
+    return finish(options, layers[0], 0x000000, err);
   }
   FrameDecoder decoder(data.files, facts.config.folder, reporter);
   Composer2D composer(layers, data.lookup.lookup, data.hues, decoder);
@@ -127,7 +161,7 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
 
   if (options.describeSpeech) describeSpeech(request.outfit, speech, out);
   for (const std::string& field : speech.invalidFields) err << kProgram << ": " << field << " is no number; 0 is used\n";
-  return finish(options, layers[0], err);
+  return finish(options, layers[0], swapRedBlue(request.view.backgroundColour), err);
 }
 
 }  // namespace miro::render

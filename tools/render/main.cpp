@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
   optionalPath(app, "--save-outfit", o.saveOutfit, "Write the outfit in effect as .uc2", "FILE");
   app.add_option("--describe-hue", o.describeHues, "Print hues with their names, one a line")->type_name("H");
   app.add_flag("--colours", o.colours, "Print the user colour list of add_colors.txt");
+  app.add_flag("--trim", o.trim, "Cut the picture to the character (its content)");
+  optionalText(app, "--trim-rect", o.trimRect, "Cut the picture to a rectangle", "L,T,W,H");
   app.add_option("--format", o.format, "bmp (24-bit BMP, the default) or png (full-colour PNG)")->type_name("FORMAT");
   optionalPath(app, "-o,--output", o.output, "The picture to write", "FILE");
 
