@@ -10,6 +10,8 @@ namespace miro {
 
 namespace {
 
+constexpr int kWidth2d = 270;
+constexpr int kHeight2d = 240;
 constexpr int kBaseX = 128;
 constexpr int kBaseY = 168;
 constexpr int kSeatedBaseY = 192;  // "Sit on chair" facing directions 3 and 6
@@ -90,6 +92,8 @@ Compose2DResult Composer2D::compose(const Outfit& outfit, const Priorities& prio
                   {kBaseX, seatedLow ? kSeatedBaseY : kBaseY}};
   Compose2DResult result;
 
+  // The paperdoll view leaves the layers in its own size.
+  if (layers_.width() != kWidth2d || layers_.height() != kHeight2d) layers_.setSize(kWidth2d, kHeight2d);
   for (int i = 2; i < LayerStack::kCount; ++i) {
     clear(layers_[i]);
     layers_[i].transparent = true;

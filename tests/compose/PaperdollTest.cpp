@@ -182,6 +182,10 @@ TEST_F(Paperdoll, PdString_DrawsLinesThirteenApartAndIsCutAtTheRightEdge) {
   compose();
   EXPECT_EQ(s.layers[0].width(), 190);
   EXPECT_EQ(test::countOther(s.layers[layerPd::kPdString], kKeyColour), 0);
+
+  s.compose();  // back to the 2D view: its own size again
+  EXPECT_EQ(s.layers[0].width(), 270);
+  EXPECT_EQ(s.layers[45].height(), 240);
 }
 
 }  // namespace
