@@ -157,6 +157,21 @@ class WriteSession {
   PngState state_;
 };
 
+// What goes into a written PNG besides its header: the optional palette chunks, and the rows,
+// which `rowOf` puts in the file's pixel format.
+struct PngLayout {
+  int width = 0;
+  int height = 0;
+  int colourType = PNG_COLOR_TYPE_RGB;
+  const png_color* palette = nullptr;  // PLTE
+  int paletteSize = 0;
+  const png_byte* alpha = nullptr;  // tRNS, one per palette entry from the first
+  int alphaSize = 0;
+  int backgroundIndex = -1;  // bKGD, a palette entry
+  void (*rowOf)(const void* source, int y, png_bytep row) = nullptr;
+  const void* source = nullptr;
+};
+
 void packRgb(std::span<const std::uint32_t> colours, png_bytep out) {
   for (const std::uint32_t colour : colours) {
     *out++ = static_cast<png_byte>(colour >> 16);
@@ -165,30 +180,86 @@ void packRgb(std::span<const std::uint32_t> colours, png_bytep out) {
   }
 }
 
-// `row` has room for one row of RGB pixels.
-bool writePngRows(PngState& s, const Bitmap32& picture, int compressionLevel, png_bytep row) {
+// `row` has room for one row of the file's pixels.
+bool writePngRows(PngState& s, const PngLayout& layout, int compressionLevel, png_bytep row) {
   if (setjmp(png_jmpbuf(s.png))) return false;
   png_set_compression_level(s.png, compressionLevel);
-  png_set_IHDR(s.png, s.info, static_cast<png_uint_32>(picture.width()), static_cast<png_uint_32>(picture.height()),
-               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(s.png, s.info, static_cast<png_uint_32>(layout.width), static_cast<png_uint_32>(layout.height), 8,
+               layout.colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (layout.paletteSize > 0) png_set_PLTE(s.png, s.info, layout.palette, layout.paletteSize);
+  if (layout.alphaSize > 0) png_set_tRNS(s.png, s.info, layout.alpha, layout.alphaSize, nullptr);
+  if (layout.backgroundIndex >= 0) {
+    png_color_16 background{};
+    background.index = static_cast<png_byte>(layout.backgroundIndex);
+    png_set_bKGD(s.png, s.info, &background);
+  }
+  png_text comment{};
+  comment.compression = PNG_TEXT_COMPRESSION_NONE;
+  comment.key = const_cast<png_charp>(kPngCommentKey);
+  comment.text = const_cast<png_charp>(kPngCommentText);
+  png_set_text(s.png, s.info, &comment, 1);
   png_write_info(s.png, s.info);
-  for (int y = 0; y < picture.height(); ++y) {
-    packRgb(picture.row(y), row);
+  for (int y = 0; y < layout.height; ++y) {
+    layout.rowOf(layout.source, y, row);
     png_write_row(s.png, row);
   }
   png_write_end(s.png, nullptr);
   return true;
 }
 
+std::string encode(const PngLayout& layout, std::size_t rowBytes, int compressionLevel) {
+  std::string out;
+  WriteSession session(out);
+  std::vector<png_byte> row(rowBytes);
+  if (layout.width <= 0 || layout.height <= 0 || !session.ready() ||
+      !writePngRows(session.state(), layout, std::clamp(compressionLevel, 0, 9), row.data()))
+    out.clear();
+  return out;
+}
+
 }  // namespace
 
 std::string encodePng24(const Bitmap32& picture, int compressionLevel) {
-  std::string out;
-  WriteSession session(out);
-  std::vector<png_byte> row(std::size_t{3} * static_cast<std::size_t>(picture.width()));
-  if (!session.ready() || !writePngRows(session.state(), picture, std::clamp(compressionLevel, 0, 9), row.data()))
-    out.clear();
-  return out;
+  PngLayout layout;
+  layout.width = picture.width();
+  layout.height = picture.height();
+  layout.colourType = PNG_COLOR_TYPE_RGB;
+  layout.source = &picture;
+  layout.rowOf = [](const void* source, int y, png_bytep row) {
+    packRgb(static_cast<const Bitmap32*>(source)->row(y), row);
+  };
+  return encode(layout, std::size_t{3} * static_cast<std::size_t>(picture.width()), compressionLevel);
+}
+
+std::string encodePngIndexed(const IndexedPicture& picture, int compressionLevel) {
+  const std::size_t pixels = static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
+  if (picture.palette.empty() || picture.palette.size() > 256 || picture.indices.size() != pixels ||
+      picture.transparentIndex >= static_cast<int>(picture.palette.size()))
+    return {};
+  std::vector<png_color> palette;
+  for (const std::uint32_t colour : picture.palette)
+    palette.push_back(png_color{static_cast<png_byte>(colour >> 16), static_cast<png_byte>(colour >> 8),
+                                static_cast<png_byte>(colour)});
+  // Entries after the transparent one are left out of tRNS, which makes them opaque.
+  std::vector<png_byte> alpha(static_cast<std::size_t>(std::max(picture.transparentIndex + 1, 0)), 255);
+  if (!alpha.empty()) alpha.back() = 0;
+
+  PngLayout layout;
+  layout.width = picture.width;
+  layout.height = picture.height;
+  layout.colourType = PNG_COLOR_TYPE_PALETTE;
+  layout.palette = palette.data();
+  layout.paletteSize = static_cast<int>(palette.size());
+  layout.alpha = alpha.data();
+  layout.alphaSize = static_cast<int>(alpha.size());
+  layout.backgroundIndex = picture.transparentIndex;
+  layout.source = &picture;
+  layout.rowOf = [](const void* source, int y, png_bytep row) {
+    const auto* indexed = static_cast<const IndexedPicture*>(source);
+    const std::size_t width = static_cast<std::size_t>(indexed->width);
+    std::memcpy(row, indexed->indices.data() + static_cast<std::size_t>(y) * width, width);
+  };
+  return encode(layout, static_cast<std::size_t>(picture.width), compressionLevel);
 }
 
 Status writePng24(const std::filesystem::path& file, const Bitmap32& picture) {

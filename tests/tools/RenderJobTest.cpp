@@ -232,7 +232,10 @@ TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
       {[](Options& o) { o.hues = {"29=1"}; }, "--hue"},
       {[](Options& o) { o.hues = {"3=blue"}; }, "--hue"},
       {[](Options& o) { o.effects = {"sparkle"}; }, "--effect"},
-      {[](Options& o) { o.format = "gif"; }, "--format"},
+      {[](Options& o) { o.format = "jpeg"; }, "--format"},
+      {[](Options& o) { o.frames = "6"; }, "--frames"},
+      {[](Options& o) { o.animTrim = "rect"; }, "--anim-trim"},
+      {[](Options& o) { o.frames = "5"; o.view = "pd"; }, "--frames"},
       {[](Options& o) { o.output.reset(); o.body = "1"; }, "-o FILE"},
       {[](Options& o) { o.background = "12345"; }, "--background"},
       {[](Options& o) { o.mount = "9"; }, "--mount"},  // no expansion mounts without their files
@@ -384,6 +387,25 @@ TEST_F(RenderStill, Trimming_CutsTheStillToTheCharacterOrARectangle) {
   EXPECT_EQ(r.status, kDone);
   EXPECT_NE(r.err.find("Nothing to trim: the picture is written whole."), std::string::npos) << r.err;
   EXPECT_EQ(picture("trim.bmp").width(), 270);
+}
+
+TEST_F(RenderStill, FormatsAndFrameSets_AreWrittenUnderTheBaseName) {
+  Options o = still("man");
+  o.format = "png8";
+  ASSERT_EQ(runJob(o).status, kDone);
+  EXPECT_EQ(picture("man.png").pixel(128, 167), 0x848484u);
+  o.format = "gif";
+  ASSERT_EQ(runJob(o).status, kDone);
+  EXPECT_EQ(test::readFile(home / "man.gif").substr(0, 6), "GIF89a");
+
+  Options walk = still("walk.bmp");
+  walk.frames = "5";
+  walk.trim = true;
+  const JobResult r = runJob(walk);
+  ASSERT_EQ(r.status, kDone) << r.err;
+  EXPECT_NE(r.err.find("10 frames written"), std::string::npos) << r.err;  // 2 frames in 5 directions
+  EXPECT_EQ(picture("walk(D)01.bmp").width(), 3);
+  EXPECT_TRUE(std::filesystem::exists(home / "walk(U)00.bmp"));
 }
 
 TEST_F(RenderStill, AnUnwritableOutputFailsTheWork) {

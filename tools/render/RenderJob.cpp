@@ -17,7 +17,7 @@ bool wantsStill(const Options& o) {
   return o.output || o.body || o.mount || o.motion || o.direction || o.frame || o.background || o.backgroundPicture ||
          !o.parts.empty() || !o.hues.empty() || !o.effects.empty() || !o.speech.empty() || !o.priorities.empty() ||
          o.describeSpeech || o.view != "2d" || o.pdEmulation || o.pdExtras || o.pdString || o.pdStringFont ||
-         o.pdStringPlace || o.outfit || o.saveOutfit;
+         o.pdStringPlace || o.outfit || o.saveOutfit || o.frames || o.trim || o.trimRect;
 }
 
 int describeHues(const std::vector<std::string>& hues, std::ostream& out, std::ostream& err) {

@@ -47,6 +47,8 @@ struct Options {
   bool colours = false;
   bool trim = false;
   std::optional<std::string> trimRect;  // L,T,W,H
+  std::optional<std::string> frames;  // default, 5 or 8: a frame set instead of a still
+  std::string animTrim = "common";     // common, each or rect
   std::string format = "bmp";
   std::optional<std::filesystem::path> output;
 };

@@ -14,6 +14,8 @@
 #include "files/OutfitFile.h"
 #include "files/PictureFile.h"
 #include "files/PngFile.h"
+#include "files/FrameSet.h"
+#include "files/PictureWriter.h"
 #include "files/Trimming.h"
 
 namespace miro::render {
@@ -31,9 +33,11 @@ std::uint32_t settingsBackground(const ProgramFolder& home) {
   return static_cast<std::uint32_t>(settings.readInteger("Option", "BGColor", 0xFFFFFF)) & 0xFFFFFF;
 }
 
-Status writeStill(const Options& options, const Bitmap32& picture) {
-  if (options.format == "png") return writePng24(*options.output, picture);
-  return writeBmp24(*options.output, picture);
+// The file of a still: -o with the format's extension when it has none.
+std::filesystem::path stillFile(const Options& options) {
+  std::filesystem::path file = *options.output;
+  if (!file.has_extension()) file += std::string(extensionOf(*pictureFormatOfName(options.format)));
+  return file;
 }
 
 // Each line's centring and name-place labels, as the speech panel shows them.
@@ -75,9 +79,10 @@ Bitmap32 trimmed(const Options& options, const Bitmap32& composite, std::uint32_
   return picture;
 }
 
-int finish(const Options& options, const Bitmap32& composite, std::uint32_t empty, std::ostream& err) {
+int finish(const Options& options, const Bitmap32& composite, std::uint32_t empty, std::uint32_t background,
+           std::ostream& err) {
   const Bitmap32 picture = trimmed(options, composite, empty, err);
-  const Status written = writeStill(options, picture);
+  const Status written = writePicture(stillFile(options), picture, *pictureFormatOfName(options.format), background);
   if (!written) {
     err << kProgram << ": " << written.message() << '\n';
     return kWorkFailed;
@@ -85,10 +90,47 @@ int finish(const Options& options, const Bitmap32& composite, std::uint32_t empt
   return kDone;
 }
 
+int writeFrameSet(const Options& options, Composer2D& composer, StillRequest& request, const Priorities& priorities,
+                  std::ostream& err) {
+  FrameSetOptions set;
+  set.directions = *options.frames == "8" ? DirectionSet::EightWays
+                   : *options.frames == "5" ? DirectionSet::FiveWays
+                                            : DirectionSet::Default;
+  set.format = *pictureFormatOfName(options.format);
+  set.background = swapRedBlue(request.view.backgroundColour);
+  set.trimming = options.trim || options.trimRect || options.animTrim != "common";
+  set.eachToContent = options.animTrim == "each";
+  set.manual = options.animTrim == "rect" || options.trimRect;
+  if (options.trimRect) set.manualRectangle = *trimRectangle(*options.trimRect);
+  const std::filesystem::path output = *options.output;
+  const std::filesystem::path folder = output.parent_path().empty() ? "." : output.parent_path();
+  const FrameSetResult result = exportFrameSet(
+      composer, request.outfit, priorities, request.view, folder, outfitBase(output.filename().string()), set,
+      [&err](std::string_view status, const FrameSetDirection& way) {
+        if (status == "Saving animation date...") {
+          err << kProgram << ": writing the frames" << (way.suffix.empty() ? "" : " of ") << way.suffix << '\n';
+        }
+      });
+  if (!result.status) {
+    err << kProgram << ": " << result.status.message() << '\n';
+    return kWorkFailed;
+  }
+  err << kProgram << ": " << result.files.size() << " frames written\n";
+  return kDone;
+}
+
 }  // namespace
 
 std::optional<std::string> checkStillOptions(const Options& options) {
-  if (options.format != "bmp" && options.format != "png") return "--format: not bmp or png: " + options.format;
+  if (!pictureFormatOfName(options.format)) return "--format: not bmp, png8, gif or png: " + options.format;
+  if (options.frames && *options.frames != "default" && *options.frames != "5" && *options.frames != "8") {
+    return "--frames: not default, 5 or 8: " + *options.frames;
+  }
+  if (options.animTrim != "common" && options.animTrim != "each" && options.animTrim != "rect") {
+    return "--anim-trim: not common, each or rect: " + options.animTrim;
+  }
+  if (options.animTrim == "rect" && !options.trimRect) return "--anim-trim rect: give the rectangle with --trim-rect";
+  if (options.frames && options.view != "2d") return "--frames: frame sets are of the 2D view only";
   if (!options.output && !options.saveOutfit) return "-o FILE: where to write the picture is missing";
   if (options.trimRect) {
     const auto rect = trimRectangle(*options.trimRect);
@@ -144,7 +186,7 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
     PaperdollComposer paperdoll(layers, gumps, data.hues, data.fonts);
     gumps.beginComposition();
     paperdoll.compose(request.outfit, priorities, request.view, request.pd);
-    return finish(options, layers[0], 0x000000, err);
+    return finish(options, layers[0], 0x000000, swapRedBlue(request.view.backgroundColour), err);
   }
   FrameDecoder decoder(data.files, facts.config.folder, reporter);
   Composer2D composer(layers, data.lookup.lookup, data.hues, decoder);
@@ -161,7 +203,9 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
 
   if (options.describeSpeech) describeSpeech(request.outfit, speech, out);
   for (const std::string& field : speech.invalidFields) err << kProgram << ": " << field << " is no number; 0 is used\n";
-  return finish(options, layers[0], swapRedBlue(request.view.backgroundColour), err);
+  if (options.frames) return writeFrameSet(options, composer, request, priorities, err);
+  const std::uint32_t background = swapRedBlue(request.view.backgroundColour);
+  return finish(options, layers[0], background, background, err);
 }
 
 }  // namespace miro::render

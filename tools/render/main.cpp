@@ -68,7 +68,13 @@ int main(int argc, char** argv) {
   app.add_flag("--colours", o.colours, "Print the user colour list of add_colors.txt");
   app.add_flag("--trim", o.trim, "Cut the picture to the character (its content)");
   optionalText(app, "--trim-rect", o.trimRect, "Cut the picture to a rectangle", "L,T,W,H");
-  app.add_option("--format", o.format, "bmp (24-bit BMP, the default) or png (full-colour PNG)")->type_name("FORMAT");
+  app.add_option("--format", o.format,
+                 "bmp (24-bit, the default), png8 (palette, background transparent), gif, png (full colour)")
+      ->type_name("FORMAT");
+  optionalText(app, "--frames", o.frames, "Write the frame set of the motion in the current direction (default) or "
+               "in 5 or 8 directions; -o gives the base name", "default|5|8");
+  app.add_option("--anim-trim", o.animTrim, "How --trim cuts frames: common (one box), each, rect (--trim-rect)")
+      ->type_name("MODE");
   optionalPath(app, "-o,--output", o.output, "The picture to write", "FILE");
 
   try {
