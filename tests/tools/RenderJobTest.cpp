@@ -408,6 +408,37 @@ TEST_F(RenderStill, FormatsAndFrameSets_AreWrittenUnderTheBaseName) {
   EXPECT_TRUE(std::filesystem::exists(home / "walk(U)00.bmp"));
 }
 
+TEST_F(RenderStill, Batch_DrawsEveryOutfitOfAFolderOrAList) {
+  test::TempFolder outfits;
+  test::TempFolder pictures;
+  test::writeFile(outfits / "a.uoc", "0,1,\"5\"\r\n");
+  test::writeFile(outfits / "b.uc2", "[Format]\r\nRevision=1\r\n[Body]\r\nParts=0\r\nColor=5\r\n");
+  test::writeFile(outfits / "notes.txt", "not an outfit");
+  Options o = still("unused");
+  o.output.reset();
+  o.batch = outfits.path();
+  o.outDir = pictures.path();
+  o.jobs = "2";
+  o.format = "png";
+  JobResult r = runJob(o);
+  ASSERT_EQ(r.status, kDone) << r.err;
+  EXPECT_EQ(r.out, "2 of 2 outfits drawn\n");
+  EXPECT_EQ(test::listFolder(pictures.path()), "a.png b.png");
+  Bitmap32 b;
+  ASSERT_TRUE(readPicture(pictures / "b.png", b));
+  EXPECT_EQ(b.pixel(128, 167), 0xFF0000u);  // hue 5 is red
+
+  test::writeFile(outfits / "list.txt", "# two outfits\nb.uc2\nmissing.uc2\n");
+  o.batch = outfits / "list.txt";
+  r = runJob(o);
+  EXPECT_EQ(r.status, kWorkFailed);
+  EXPECT_EQ(r.out, "1 of 2 outfits drawn\n");
+  EXPECT_NE(r.err.find("failed missing.uc2"), std::string::npos) << r.err;
+
+  o.outDir.reset();
+  EXPECT_EQ(runJob(o).status, kBadArguments);
+}
+
 TEST_F(RenderStill, AnUnwritableOutputFailsTheWork) {
   Options o = still("no-such-folder/out.bmp");
   const JobResult r = runJob(o);

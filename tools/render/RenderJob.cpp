@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "Startup.h"
+#include "Batch.h"
 #include "Still.h"
 #include "colour/HueNames.h"
 #include "colour/UserColours.h"
@@ -17,7 +18,7 @@ bool wantsStill(const Options& o) {
   return o.output || o.body || o.mount || o.motion || o.direction || o.frame || o.background || o.backgroundPicture ||
          !o.parts.empty() || !o.hues.empty() || !o.effects.empty() || !o.speech.empty() || !o.priorities.empty() ||
          o.describeSpeech || o.view != "2d" || o.pdEmulation || o.pdExtras || o.pdString || o.pdStringFont ||
-         o.pdStringPlace || o.outfit || o.saveOutfit || o.frames || o.trim || o.trimRect;
+         o.pdStringPlace || o.outfit || o.saveOutfit || o.frames || o.trim || o.trimRect || o.batch;
 }
 
 int describeHues(const std::vector<std::string>& hues, std::ostream& out, std::ostream& err) {
@@ -57,7 +58,19 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     err << kProgram << ": nothing to do: give -o FILE to draw a still, or --info (see --help)\n";
     return kBadArguments;
   }
-  if (wantsStill(options)) {
+  if (options.batch && !options.outDir) {
+    err << kProgram << ": --batch: give the folder to write into with --out-dir DIR\n";
+    return kBadArguments;
+  }
+  if (options.jobs && (!parseIniInteger(*options.jobs) || *parseIniInteger(*options.jobs) < 1)) {
+    err << kProgram << ": --jobs: not a number of 1 or more: " << *options.jobs << '\n';
+    return kBadArguments;
+  }
+  if (options.batch && (options.output || options.outfit)) {
+    err << kProgram << ": --batch: names the outfits and their pictures itself; leave out -o and --outfit\n";
+    return kBadArguments;
+  }
+  if (wantsStill(options) && !options.batch) {
     if (const auto problem = checkStillOptions(options)) {
       err << kProgram << ": " << *problem << '\n';
       return kBadArguments;
@@ -73,6 +86,21 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     ClientData data;
     loadClientData(home, facts->config, reporter, data, err);
     printInfo(home, *facts, data, reporter, out);
+  }
+  if (options.batch) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(*options.outDir, ec)) {
+      err << kProgram << ": --out-dir: no such folder: " << options.outDir->string() << '\n';
+      return kBadArguments;
+    }
+    Options check = options;
+    check.output = *options.outDir / "check";
+    check.batch.reset();
+    if (const auto problem = checkStillOptions(check)) {
+      err << kProgram << ": " << *problem << '\n';
+      return kBadArguments;
+    }
+    return renderBatch(options, home, *facts, out, err);
   }
   if (wantsStill(options)) return renderStill(options, home, *facts, out, err);
   return kDone;
