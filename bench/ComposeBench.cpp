@@ -1,6 +1,7 @@
 // The 2D composition of a full outfit, the playback frames, and a whole run of the render tool.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -124,5 +125,51 @@ void RenderTool_StillFromTheCache(benchmark::State& state) {
   state.counters["max_rss_MB"] = static_cast<double>(largest) / 1024.0;
 }
 BENCHMARK(RenderTool_StillFromTheCache)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A batch of 16 dressed riders with one and with two workers: stills a second.
+void RenderTool_Batch(benchmark::State& state) {
+  test::TempFolder home;
+  test::TempFolder data;
+  test::TempFolder outfits;
+  test::TempFolder pictures;
+  clientgen::AnimFileWriter anim;
+  const clientgen::IndexRecord record = anim.add(figureGroup(40, 75, 10, 7));
+  test::writeFile(data / "ANIM.IDX", clientgen::encodeIndex(std::vector<clientgen::IndexRecord>(37000, record)));
+  test::writeFile(data / "ANIM.MUL", anim.data());
+  test::writeFile(data / "HUES.MUL", clientgen::encodeHues(test::testHues()));
+  test::writeFile(data / "FONTS.MUL", clientgen::encodeFonts({}));
+  for (int i = 0; i < 16; ++i) {
+    std::string uoc;
+    for (int slot = 0; slot <= 18; ++slot) uoc += std::to_string(slot) + ",1,\"" + std::to_string(1000 + i) + "\"\r\n";
+    uoc += "26,1,\"3EA\"\r\n";
+    test::writeFile(outfits / ("rider" + std::to_string(i) + ".uoc"), uoc);
+  }
+  const std::string program = MIROLANE2_RENDER;
+  std::vector<std::string> args = {program, "--home", home.path().string(), "--data", data.path().string(),
+                                   "--motion", "23", "--effect", "shadow", "--batch", outfits.path().string(),
+                                   "--out-dir", pictures.path().string(), "--jobs", std::to_string(state.range(0))};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t quiet;
+  posix_spawn_file_actions_init(&quiet);
+  posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+  const auto runOnce = [&]() {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv.data(), environ) != 0) return false;
+    int status = 0;
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  };
+  if (!runOnce()) {
+    state.SkipWithError("the render tool failed");
+    return;
+  }
+  for (auto _ : state) {
+    if (!runOnce()) state.SkipWithError("the render tool failed");
+  }
+  posix_spawn_file_actions_destroy(&quiet);
+  state.counters["stills_per_s"] = benchmark::Counter(16.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(RenderTool_Batch)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -2,7 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "DemoData.h"
+#include "files/AnimatedFile.h"
 #include "files/FrameSet.h"
+#include "files/Trimming.h"
 #include "files/Png8File.h"
 #include "support/ComposeScene.h"
 
@@ -55,5 +57,20 @@ void Export_EightWaysTenFramesPng8CommonBox(benchmark::State& state) {
   state.counters["files"] = static_cast<double>(files);
 }
 BENCHMARK(Export_EightWaysTenFramesPng8CommonBox)->Unit(benchmark::kMillisecond);
+
+void Export_AnimatedGifTenFrames(benchmark::State& state) {
+  test::Scene& s = walking().s;
+  FrameCache frames;
+  s.view.frameMax = 9;
+  buildPlaybackFrames(s.composer, s.outfit, s.priorities, s.view, frames);
+  const Rect box = commonBox(frames, 0xFFFFFF);
+  for (Bitmap32& frame : frames) trimToRectangle(frame, box, frame.width(), frame.height());
+  test::TempFolder out;
+  for (auto _ : state) {
+    const Status written = writeAnimatedGif(out / "walk.gif", frames, 100, 0xFFFFFF);
+    if (!written) state.SkipWithError(written.message().c_str());
+  }
+}
+BENCHMARK(Export_AnimatedGifTenFrames)->Unit(benchmark::kMillisecond);
 
 }  // namespace

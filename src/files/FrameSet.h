@@ -31,6 +31,10 @@ struct FrameSetOptions {
   bool manual = false;          // "Manual trimming"
   Rect manualRectangle{0, 0, 270, 240};
   std::uint32_t background = 0xFFFFFF;  // 0x00RRGGBB: the empty colour and the transparent one
+  // Beyond the numbered frames: one animated file a direction, and a sprite sheet of them all.
+  enum class Animated { None, Gif, Webp } animated = Animated::None;
+  bool sheet = false;
+  int delayMs = 100;
 };
 
 // The frame set's status texts: "Making animation.", "Saving animation date...", "Has saved.",

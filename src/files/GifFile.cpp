@@ -67,11 +67,6 @@ class GifWriter {
   GifFileType* gif_;
 };
 
-struct GifFrame {
-  const IndexedPicture* picture = nullptr;
-  int delayCentiseconds = 0;
-};
-
 bool putLoopForever(GifFileType* gif) {
   static constexpr GifByteType kName[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
   static constexpr GifByteType kForever[] = {1, 0, 0};
@@ -100,19 +95,22 @@ bool putFrame(GifFileType* gif, const GifFrame& frame, const ColorMapObject* loc
   return true;
 }
 
-bool validFrame(const IndexedPicture& picture, int width, int height) {
-  return picture.width == width && picture.height == height && !picture.palette.empty() &&
+bool validFrame(const GifFrame& frame, int width, int height) {
+  if (frame.picture == nullptr || frame.delayCentiseconds < 0 || frame.delayCentiseconds > 0xFFFF) return false;
+  const IndexedPicture& picture = *frame.picture;
+  return picture.width > 0 && picture.height > 0 && picture.width <= 0xFFFF && picture.height <= 0xFFFF &&
+         picture.width == width && picture.height == height && !picture.palette.empty() &&
          picture.palette.size() <= 256 && picture.transparentIndex < static_cast<int>(picture.palette.size()) &&
          picture.indices.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 }
 
-// Frames of one size. The first frame's palette is the global colour map; a later frame with
-// another palette brings its own. More than one frame make an animation that loops forever.
+}  // namespace
+
 std::string encodeGifFrames(std::span<const GifFrame> frames) {
-  if (frames.empty()) return {};
+  if (frames.empty() || frames.front().picture == nullptr) return {};
   const IndexedPicture& first = *frames.front().picture;
   for (const GifFrame& frame : frames)
-    if (!validFrame(*frame.picture, first.width, first.height)) return {};
+    if (!validFrame(frame, first.width, first.height)) return {};
   const bool animated = frames.size() > 1;
 
   std::string out;
@@ -134,8 +132,6 @@ std::string encodeGifFrames(std::span<const GifFrame> frames) {
   if (!writer.close()) return {};
   return out;
 }
-
-}  // namespace
 
 std::string encodeGif(const Bitmap32& picture, std::uint32_t background) {
   if (picture.width() <= 0 || picture.height() <= 0) return {};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "files/FrameSet.h"
 #include "files/PictureFile.h"
 #include "support/ComposeScene.h"
@@ -88,6 +90,37 @@ TEST_F(FrameSets, Trimming_CommonBoxEachOwnOrTheRectangle) {
   ASSERT_TRUE(run(options).status);
   EXPECT_EQ(read("walk01.bmp").width(), 40);
   EXPECT_EQ(read("walk01.bmp").height(), 70);
+}
+
+TEST_F(FrameSets, AnimatedFilesAndTheSheet_ComeBesideTheFrames) {
+  FrameSetOptions options;
+  options.directions = DirectionSet::FiveWays;
+  options.format = PictureFormat::Png8;
+  options.trimming = true;
+  options.eachToContent = true;  // the animated files still share one size
+  options.animated = FrameSetOptions::Animated::Gif;
+  options.sheet = true;
+  options.delayMs = 120;
+  const FrameSetResult result = run(options);
+  ASSERT_TRUE(result.status) << result.status.message();
+  EXPECT_EQ(result.files.size(), 5u * 4u + 5u + 2u);
+  const std::string gif = test::readFile(out / "walk(L).gif");
+  EXPECT_EQ(gif.substr(0, 6), "GIF89a");
+  EXPECT_NE(gif.find("NETSCAPE2.0"), std::string::npos);
+  const auto json = nlohmann::json::parse(test::readFile(out / "walk-sheet.json"));
+  EXPECT_EQ(json["delay"], 120);
+  EXPECT_EQ(json["frames"], 4);
+  EXPECT_EQ(json["directions"].size(), 5u);
+  EXPECT_EQ(json["directions"][4]["suffix"], "(U)");
+  Bitmap32 sheet;
+  ASSERT_TRUE(readPicture(out / "walk-sheet.png", sheet));
+  EXPECT_EQ(sheet.width(), 4 * 2);   // four frames of the widest cut, 2 pixels
+  EXPECT_EQ(sheet.height(), 5 * 6);  // five directions of the tallest, 6 pixels
+
+  options.animated = FrameSetOptions::Animated::Webp;
+  options.sheet = false;
+  ASSERT_TRUE(run(options).status);
+  EXPECT_EQ(test::readFile(out / "walk(D).webp").substr(8, 4), "WEBP");
 }
 
 TEST_F(FrameSets, AWriterError_EndsTheRunAndNamesTheFile) {

@@ -253,6 +253,9 @@ TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
       {[](Options& o) { o.priorities = {"Hair=3"}; }, "--priority"},
       {[](Options& o) { o.view = "3d"; }, "--view"},
       {[](Options& o) { o.trimRect = "1,2,3"; }, "--trim-rect"},
+      {[](Options& o) { o.sheet = true; }, "--sheet"},
+      {[](Options& o) { o.frames = "5"; o.animated = "mng"; }, "--animated"},
+      {[](Options& o) { o.frames = "5"; o.delay = "fast"; }, "--delay"},
       {[](Options& o) { o.trimRect = "1,2,0,4"; }, "--trim-rect"},
       {[](Options& o) { o.trimRect = "300,2,10,4"; }, "--trim-rect"},
       {[](Options& o) { o.pdEmulation = "mine"; }, "--pd-emulation"},
@@ -406,6 +409,14 @@ TEST_F(RenderStill, FormatsAndFrameSets_AreWrittenUnderTheBaseName) {
   EXPECT_NE(r.err.find("10 frames written"), std::string::npos) << r.err;  // 2 frames in 5 directions
   EXPECT_EQ(picture("walk(D)01.bmp").width(), 3);
   EXPECT_TRUE(std::filesystem::exists(home / "walk(U)00.bmp"));
+
+  walk.frames = "default";
+  walk.animated = "gif";
+  walk.sheet = true;
+  walk.delay = "50";
+  ASSERT_EQ(runJob(walk).status, kDone);
+  EXPECT_EQ(test::readFile(home / "walk.gif").substr(0, 6), "GIF89a");
+  EXPECT_TRUE(std::filesystem::exists(home / "walk-sheet.json"));
 }
 
 TEST_F(RenderStill, Batch_DrawsEveryOutfitOfAFolderOrAList) {

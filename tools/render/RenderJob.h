@@ -50,6 +50,8 @@ struct Options {
   std::optional<std::string> frames;  // default, 5 or 8: a frame set instead of a still
   std::string animTrim = "common";     // common, each or rect
   std::optional<std::string> delay;                  // ms between frames of animated files
+  std::optional<std::string> animated;               // gif or webp
+  bool sheet = false;
   std::optional<std::filesystem::path> batch;        // a list of outfit files, or a folder of them
   std::optional<std::filesystem::path> outDir;       // where a batch writes
   std::optional<std::string> jobs;                   // workers of a batch; every core by default

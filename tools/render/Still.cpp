@@ -14,6 +14,7 @@
 #include "files/OutfitFile.h"
 #include "files/PictureFile.h"
 #include "files/PngFile.h"
+#include "files/AnimatedFile.h"
 #include "files/FrameSet.h"
 #include "files/PictureWriter.h"
 #include "files/Trimming.h"
@@ -102,6 +103,11 @@ int writeFrameSet(const Options& options, Composer2D& composer, StillRequest& re
   set.eachToContent = options.animTrim == "each";
   set.manual = options.animTrim == "rect" || options.trimRect;
   if (options.trimRect) set.manualRectangle = *trimRectangle(*options.trimRect);
+  if (options.animated) {
+    set.animated = *options.animated == "gif" ? FrameSetOptions::Animated::Gif : FrameSetOptions::Animated::Webp;
+  }
+  set.sheet = options.sheet;
+  if (options.delay) set.delayMs = *decimalField(*options.delay);
   const std::filesystem::path output = *options.output;
   const std::filesystem::path folder = output.parent_path().empty() ? "." : output.parent_path();
   const FrameSetResult result = exportFrameSet(
@@ -131,6 +137,16 @@ std::optional<std::string> checkStillOptions(const Options& options) {
   }
   if (options.animTrim == "rect" && !options.trimRect) return "--anim-trim rect: give the rectangle with --trim-rect";
   if (options.frames && options.view != "2d") return "--frames: frame sets are of the 2D view only";
+  if (options.animated && *options.animated != "gif" && *options.animated != "webp") {
+    return "--animated: not gif or webp: " + *options.animated;
+  }
+  if ((options.animated || options.sheet || options.delay) && !options.frames) {
+    return "--animated, --sheet and --delay go with --frames";
+  }
+  if (options.delay) {
+    const auto delay = decimalField(*options.delay);
+    if (!delay || *delay < 0 || *delay > kMaxAnimationDelayMs) return "--delay: not a number of milliseconds: " + *options.delay;
+  }
   if (!options.output && !options.saveOutfit) return "-o FILE: where to write the picture is missing";
   if (options.trimRect) {
     const auto rect = trimRectangle(*options.trimRect);

@@ -68,6 +68,9 @@ int main(int argc, char** argv) {
   app.add_flag("--colours", o.colours, "Print the user colour list of add_colors.txt");
   app.add_flag("--trim", o.trim, "Cut the picture to the character (its content)");
   optionalText(app, "--trim-rect", o.trimRect, "Cut the picture to a rectangle", "L,T,W,H");
+  optionalText(app, "--animated", o.animated, "With --frames: also one animated file a direction", "gif|webp");
+  app.add_flag("--sheet", o.sheet, "With --frames: also a sprite sheet of all frames and its JSON");
+  optionalText(app, "--delay", o.delay, "Delay between frames of the animated files (default 100)", "MS");
   optionalPath(app, "--batch", o.batch, "Draw many outfits: a list of outfit files, or a folder of .uc2/.uoc", "FILE|DIR");
   optionalPath(app, "--out-dir", o.outDir, "Where --batch writes, a picture (or frame set) named after each outfit", "DIR");
   optionalText(app, "--jobs", o.jobs, "Workers of --batch (default: every core)", "N");
