@@ -80,17 +80,22 @@ void Playback_BuildTenFrames(benchmark::State& state) {
 }
 BENCHMARK(Playback_BuildTenFrames)->Unit(benchmark::kMillisecond);
 
-// The render tool as a user runs it: start, the lookup from its cache, the composition of a
-// dressed rider, a BMP written. Reports the largest resident memory of the process.
-void RenderTool_StillFromTheCache(benchmark::State& state) {
-  test::TempFolder home;
-  test::TempFolder data;
+// A client folder whose every animation is one figure of 10 frames, with hues and empty fonts.
+void writeRiderData(const test::TempFolder& data) {
   clientgen::AnimFileWriter anim;
   const clientgen::IndexRecord record = anim.add(figureGroup(40, 75, 10, 7));
   test::writeFile(data / "ANIM.IDX", clientgen::encodeIndex(std::vector<clientgen::IndexRecord>(37000, record)));
   test::writeFile(data / "ANIM.MUL", anim.data());
   test::writeFile(data / "HUES.MUL", clientgen::encodeHues(test::testHues()));
   test::writeFile(data / "FONTS.MUL", clientgen::encodeFonts({}));
+}
+
+// The render tool as a user runs it: start, the lookup from its cache, the composition of a
+// dressed rider, a BMP written. Reports the largest resident memory of the process.
+void RenderTool_StillFromTheCache(benchmark::State& state) {
+  test::TempFolder home;
+  test::TempFolder data;
+  writeRiderData(data);
 
   const std::string program = MIROLANE2_RENDER;
   std::vector<std::string> args = {program, "--home", home.path().string(), "--data", data.path().string(),
@@ -132,12 +137,7 @@ void RenderTool_Batch(benchmark::State& state) {
   test::TempFolder data;
   test::TempFolder outfits;
   test::TempFolder pictures;
-  clientgen::AnimFileWriter anim;
-  const clientgen::IndexRecord record = anim.add(figureGroup(40, 75, 10, 7));
-  test::writeFile(data / "ANIM.IDX", clientgen::encodeIndex(std::vector<clientgen::IndexRecord>(37000, record)));
-  test::writeFile(data / "ANIM.MUL", anim.data());
-  test::writeFile(data / "HUES.MUL", clientgen::encodeHues(test::testHues()));
-  test::writeFile(data / "FONTS.MUL", clientgen::encodeFonts({}));
+  writeRiderData(data);
   for (int i = 0; i < 16; ++i) {
     std::string uoc;
     for (int slot = 0; slot <= 18; ++slot) uoc += std::to_string(slot) + ",1,\"" + std::to_string(1000 + i) + "\"\r\n";

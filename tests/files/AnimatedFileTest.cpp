@@ -20,33 +20,13 @@ using test::TempFolder;
 
 constexpr std::uint32_t kBackground = 0x00FF00;
 
-Bitmap32 pictureOf(int width, int height, const std::vector<std::uint32_t>& pixels) {
-  Bitmap32 picture(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) picture.setPixel(x, y, pixels[static_cast<std::size_t>(y * width + x)]);
-  return picture;
-}
-
 // Three frames of 3 x 2 whose figure moves, so that pixels drawn in one frame are background
 // in the next; the third has more colours than the others.
 std::vector<Bitmap32> walkingFrames() {
   constexpr std::uint32_t B = kBackground;
-  return {pictureOf(3, 2, {0x102030, B, B, 0x405060, B, B}),
-          pictureOf(3, 2, {B, 0x102030, B, B, 0x405060, B}),
-          pictureOf(3, 2, {B, B, 0xFF0000, 0x0000FF, B, 0xFFFFFF})};
-}
-
-struct Input {
-  const std::string* bytes;
-  std::size_t position;
-};
-
-int readInput(GifFileType* gif, GifByteType* out, int count) {
-  auto* input = static_cast<Input*>(gif->UserData);
-  const std::size_t n = std::min(static_cast<std::size_t>(count), input->bytes->size() - input->position);
-  std::memcpy(out, input->bytes->data() + input->position, n);
-  input->position += n;
-  return static_cast<int>(n);
+  return {test::pictureOf(3, 2, {0x102030, B, B, 0x405060, B, B}),
+          test::pictureOf(3, 2, {B, 0x102030, B, B, 0x405060, B}),
+          test::pictureOf(3, 2, {B, B, 0xFF0000, 0x0000FF, B, 0xFFFFFF})};
 }
 
 // One image of a GIF as giflib reads it.
@@ -75,9 +55,9 @@ std::vector<std::uint32_t> coloursOf(const ColorMapObject* map) {
 }
 
 bool readGif(const std::string& bytes, GifReadBack& out) {
-  Input input{&bytes, 0};
+  test::GifInput input{&bytes, 0};
   int error = 0;
-  GifFileType* gif = DGifOpen(&input, readInput, &error);
+  GifFileType* gif = DGifOpen(&input, test::readGifInput, &error);
   if (gif == nullptr) return false;
   const bool ok = DGifSlurp(gif) == GIF_OK && gif->SColorMap != nullptr;
   if (ok) {
@@ -204,8 +184,8 @@ TEST(GifFrames, Encode_OneFrame_IsAStillWithoutLoop) {
 TEST(GifFrames, Encode_SamePaletteTwice_SharesTheGlobalMapAndKeepsEachDelay) {
   constexpr std::uint32_t B = kBackground;
   // Colours met in the same order give the same palette.
-  const Bitmap32 firstPicture = pictureOf(3, 2, {0x102030, B, B, 0x405060, B, B});
-  const Bitmap32 secondPicture = pictureOf(3, 2, {0x102030, B, 0x405060, B, B, 0x102030});
+  const Bitmap32 firstPicture = test::pictureOf(3, 2, {0x102030, B, B, 0x405060, B, B});
+  const Bitmap32 secondPicture = test::pictureOf(3, 2, {0x102030, B, 0x405060, B, B, 0x102030});
   const IndexedPicture first = toIndexedWithBackground(firstPicture, kBackground);
   const IndexedPicture second = toIndexedWithBackground(secondPicture, kBackground);
   ASSERT_EQ(first.palette, second.palette);

@@ -18,19 +18,6 @@ using test::TempFolder;
 
 constexpr std::uint32_t kBackground = 0x00FF00;
 
-struct Input {
-  const std::string* bytes;
-  std::size_t position;
-};
-
-int readInput(GifFileType* gif, GifByteType* out, int count) {
-  auto* input = static_cast<Input*>(gif->UserData);
-  const std::size_t n = std::min(static_cast<std::size_t>(count), input->bytes->size() - input->position);
-  std::memcpy(out, input->bytes->data() + input->position, n);
-  input->position += n;
-  return static_cast<int>(n);
-}
-
 // What giflib reads from a written file.
 struct ReadBack {
   int width = 0;
@@ -44,9 +31,9 @@ struct ReadBack {
 };
 
 bool readBack(const std::string& bytes, ReadBack& out) {
-  Input input{&bytes, 0};
+  test::GifInput input{&bytes, 0};
   int error = 0;
-  GifFileType* gif = DGifOpen(&input, readInput, &error);
+  GifFileType* gif = DGifOpen(&input, test::readGifInput, &error);
   if (gif == nullptr) return false;
   const bool ok = DGifSlurp(gif) == GIF_OK && gif->SColorMap != nullptr && gif->ImageCount >= 1;
   if (ok) {
@@ -69,13 +56,6 @@ bool readBack(const std::string& bytes, ReadBack& out) {
   return ok;
 }
 
-Bitmap32 pictureOf(int width, int height, const std::vector<std::uint32_t>& pixels) {
-  Bitmap32 picture(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) picture.setPixel(x, y, pixels[static_cast<std::size_t>(y * width + x)]);
-  return picture;
-}
-
 TEST(GifFile, Encode_SmallPictures_ReadBackEqualWithTheBackgroundTransparent) {
   struct Case {
     const char* name;
@@ -83,11 +63,11 @@ TEST(GifFile, Encode_SmallPictures_ReadBackEqualWithTheBackgroundTransparent) {
     int mapSize;
   };
   const Case cases[] = {
-      {"background among others", pictureOf(3, 2, {0x102030, kBackground, 0x102030, 0xFFFFFF, 0, kBackground}), 4},
-      {"no background", pictureOf(2, 2, {0x112233, 0x445566, 0x445566, 0x778899}), 4},
+      {"background among others", test::pictureOf(3, 2, {0x102030, kBackground, 0x102030, 0xFFFFFF, 0, kBackground}), 4},
+      {"no background", test::pictureOf(2, 2, {0x112233, 0x445566, 0x445566, 0x778899}), 4},
       {"only background", Bitmap32(4, 3, kBackground), 2},
       {"one pixel", Bitmap32(1, 1, 0xABCDEF), 2},
-      {"five colours", pictureOf(5, 1, {1, 2, 3, 4, kBackground}), 8},
+      {"five colours", test::pictureOf(5, 1, {1, 2, 3, 4, kBackground}), 8},
       {"255 colours and the background", test::noisePicture(15, 17), 256},
   };
   for (const Case& c : cases) {

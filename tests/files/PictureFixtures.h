@@ -4,9 +4,37 @@
 #include <string>
 #include <string_view>
 
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 #include "common/Bitmap32.h"
 
 namespace miro::test {
+
+// A picture from its pixels, row by row.
+inline Bitmap32 pictureOf(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  Bitmap32 picture(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) picture.setPixel(x, y, pixels[static_cast<std::size_t>(y * width + x)]);
+  return picture;
+}
+
+// Bytes in memory for giflib to read: DGifOpen(&input, readGifInput, &error).
+struct GifInput {
+  const std::string* bytes;
+  std::size_t position;
+};
+
+inline int readGifInput(GifFileType* gif, GifByteType* out, int count) {
+  auto* input = static_cast<GifInput*>(gif->UserData);
+  const std::size_t n = std::min(static_cast<std::size_t>(count), input->bytes->size() - input->position);
+  std::memcpy(out, input->bytes->data() + input->position, n);
+  input->position += n;
+  return static_cast<int>(n);
+}
 
 // "42 4d 0a" gives the three bytes 0x42 0x4D 0x0A; spaces only make it readable.
 inline std::string hexBytes(std::string_view hex) {

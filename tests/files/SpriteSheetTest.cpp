@@ -17,21 +17,14 @@ using test::TempFolder;
 
 constexpr std::uint32_t kBackground = 0x00FF00;
 
-Bitmap32 pictureOf(int width, int height, const std::vector<std::uint32_t>& pixels) {
-  Bitmap32 picture(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) picture.setPixel(x, y, pixels[static_cast<std::size_t>(y * width + x)]);
-  return picture;
-}
-
 // Two directions of unlike length and frames of unlike size: cells are 3 x 3, the sheet 3 x 2.
 std::vector<SheetRow> twoDirections() {
   constexpr std::uint32_t B = kBackground;
-  Bitmap32 keyed = pictureOf(1, 3, {B, 0x00FF00 + 1, 0x777777});
+  Bitmap32 keyed = test::pictureOf(1, 3, {B, 0x00FF00 + 1, 0x777777});
   keyed.transparent = true;  // a frame's own transparency must not reach the sheet
   keyed.transparentColour = 0x777777;
   return {
-      {"(D)", 0, {pictureOf(2, 2, {0x111111, B, B, 0x222222}), pictureOf(3, 1, {B, 0x333333, B}), Bitmap32(1, 1, B)}},
+      {"(D)", 0, {test::pictureOf(2, 2, {0x111111, B, B, 0x222222}), test::pictureOf(3, 1, {B, 0x333333, B}), Bitmap32(1, 1, B)}},
       {"(S)", 2, {keyed}},
   };
 }
