@@ -1,7 +1,7 @@
 # Thin wrapper over the CMake presets. `make demo` and `make test` install what is missing first.
 .PHONY: all deps demo test bench fuzz build clean
 
-FUZZ_SECONDS ?= 30
+FUZZ_SECONDS ?= 60
 RENDER := build/release/tools/render/mirolane2-render
 
 all: build
