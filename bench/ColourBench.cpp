@@ -52,7 +52,7 @@ void LoadUserColours_125Entries(benchmark::State& state) {
   SilentReporter reporter;
   for (auto _ : state) {
     miro::UserColourList list = miro::loadUserColours(home, reporter);
-    if (list.entries.size() != miro::kMaxUserColours) state.SkipWithError("the list was not read whole");
+    if (list.entries.size() != miro::limits::kUserColours) state.SkipWithError("the list was not read whole");
     benchmark::DoNotOptimize(list.entries.data());
   }
 }

@@ -1,17 +1,26 @@
-// Any bytes as gump data, and as a UOP container.
+// Any bytes as the gump files of a data folder: the first byte chooses gumpidx.mul and
+// GUMPART.MUL (even) or gumpartLegacyMUL.uop (odd); gumps 0 to 15 are drawn from them.
 #include <cstdint>
 
+#include "FuzzInput.h"
 #include "data/GumpStore.h"
-#include "data/UopContainer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const miro::Bytes bytes(data, size);
-  miro::Bitmap32 target(262, 324, miro::kKeyColour);
-  const int height = size > 0 ? data[0] * 3 : 0;
-  miro::drawGumpPicture({bytes, height, 0}, target, -5, 3, {0, 0, 190, 240}, miro::plainColourStep);
-  if (const auto container = miro::UopContainer::open(bytes)) {
-    std::string out;
-    for (int gump = 0; gump < 4; ++gump) (void)container->read(bytes, gump, out);
+  if (size == 0) return 0;
+  miro::fuzz::clearScratchFolder();
+  const auto files = miro::fuzz::splitFiles(data + 1, size - 1);
+  if (data[0] % 2 == 0) {
+    miro::fuzz::writeScratchFile("gumpidx.mul", files[0]);
+    if (files.size() > 1) miro::fuzz::writeScratchFile("GUMPART.MUL", files[1]);
+  } else {
+    miro::fuzz::writeScratchFile("gumpartLegacyMUL.uop", files[0]);
   }
+  miro::DataFileCache cache;
+  const miro::DataFolder folder(miro::fuzz::scratchFolder().string());
+  miro::fuzz::SilentReporter reporter;
+  miro::GumpStore gumps(cache, folder, reporter);
+  (void)gumps.count();
+  miro::Bitmap32 target(262, 324, miro::kKeyColour);
+  for (int gump = 0; gump < 16; ++gump) gumps.draw(gump, target, gump - 8, 3 * gump - 20, {0, 0, 190, 240}, miro::plainColourStep);
   return 0;
 }

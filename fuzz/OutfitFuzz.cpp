@@ -1,31 +1,14 @@
-// Any bytes as an outfit file (.uc2 or UOC) and as add_colors.txt.
-#include <unistd.h>
-
+// Any bytes as an outfit file (.uc2 or UOC; the loader tells them by content), written again.
 #include <cstdint>
-#include <cstdio>
-#include <string>
 
-#include "colour/UserColours.h"
-#include "common/FileIo.h"
+#include "FuzzInput.h"
 #include "files/OutfitFile.h"
 
-namespace {
-
-class Silent : public miro::Reporter {
- public:
-  miro::Answer show(const miro::Message& m) override { return miro::safeDefault(m.buttons); }
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string file = "/tmp/outfit-fuzz-" + std::to_string(::getpid()) + ".uc2";
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  if (!miro::writeFileAtomically(file, bytes)) return 0;
-  Silent reporter;
+  miro::fuzz::writeScratchFile("outfit.uc2", std::string_view(reinterpret_cast<const char*>(data), size));
+  miro::fuzz::SilentReporter reporter;
   miro::Outfit outfit;
-  (void)miro::loadOutfit(file, outfit, reporter);
+  (void)miro::loadOutfit(miro::fuzz::scratchFolder() / "outfit.uc2", outfit, reporter);
   (void)miro::encodeOutfit(outfit);
-  (void)miro::parseUserColours(bytes, reporter);
   return 0;
 }

@@ -16,7 +16,7 @@ constexpr int kTooMany = 1070;
 constexpr int kLineWord = 1072;
 
 void showError(Reporter& reporter, std::string text) {
-  reporter.show({std::move(text), std::string(strings::text(kCaption)), MessageIcon::Error, MessageButtons::Ok});
+  reporter.show({std::move(text), std::string(strings::text(kCaption)), MessageIcon::Error, MessageButtons::Ok, {}});
 }
 
 void reportLine(Reporter& reporter, int lineNumber) {
@@ -41,7 +41,7 @@ std::optional<std::int32_t> decimal(std::string_view field) {
 }
 
 std::optional<UserColour> parseEntry(std::string_view line) {
-  if (line.size() > kMaxUserColourLine) return std::nullopt;
+  if (line.size() > limits::kUserColourLine) return std::nullopt;
   const auto firstComma = line.find(',');
   if (firstComma == std::string_view::npos) return std::nullopt;
   const auto secondComma = line.find(',', firstComma + 1);
@@ -86,7 +86,7 @@ UserColourList parseUserColours(std::string_view text, Reporter& reporter) {
       continue;
     }
     list.entries.push_back(std::move(*entry));
-    if (list.entries.size() == kMaxUserColours) {
+    if (list.entries.size() == limits::kUserColours) {
       showError(reporter, std::string(strings::text(kTooMany)));
       break;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Limits.h"
 #include "common/ProgramFolder.h"
 #include "common/Reporter.h"
 #include "data/HueTable.h"
@@ -13,8 +14,6 @@
 namespace miro {
 
 inline constexpr std::string_view kUserColoursFileName = "add_colors.txt";
-inline constexpr std::size_t kMaxUserColours = 125;
-inline constexpr std::size_t kMaxUserColourLine = 254;  // characters, without the line break
 
 // One family of the user's own hues: first .. first + count - 1.
 struct UserColour {

@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/Limits.h"
 #include "common/Status.h"
 
 namespace miro {
 
 // Reads a whole file; a file larger than `limit` bytes is refused, not read.
 Status readWholeFile(const std::filesystem::path& file, std::string& bytes,
-                     std::size_t limit = 64u << 20);
+                     std::size_t limit = limits::kReadFileBytes);
 
 // Reads at most the first `count` bytes of a file.
 Status readFileStart(const std::filesystem::path& file, std::string& bytes, std::size_t count);

@@ -6,18 +6,19 @@
 
 namespace miro {
 
-void Reporter::error(std::string_view text) {
-  show({std::string(text), std::string(strings::text(strings::kError)), MessageIcon::Error, MessageButtons::Ok});
+void Reporter::error(std::string_view text, std::string_view file) {
+  show({std::string(text), std::string(strings::text(strings::kError)), MessageIcon::Error, MessageButtons::Ok,
+        std::string(file)});
 }
 
 void Reporter::notice(std::string_view text) {
   show({std::string(text), std::string(strings::text(strings::kReport)), MessageIcon::Information,
-        MessageButtons::Ok});
+        MessageButtons::Ok, {}});
 }
 
 Answer Reporter::ask(std::string_view text, MessageButtons buttons) {
   return show({std::string(text), std::string(strings::text(strings::kConfirmation)), MessageIcon::Question,
-               buttons});
+               buttons, {}});
 }
 
 Answer safeDefault(MessageButtons buttons) {
@@ -34,7 +35,10 @@ ConsoleReporter::ConsoleReporter(std::ostream& out, std::string programName)
 
 Answer ConsoleReporter::show(const Message& message) {
   const Answer answer = safeDefault(message.buttons);
-  out_ << programName_ << ": " << message.caption << ": " << message.text;
+  if (message.icon == MessageIcon::Error) ++errors_;
+  out_ << programName_ << ": " << message.caption << ": ";
+  if (!message.file.empty()) out_ << message.file << ": ";
+  out_ << message.text;
   if (message.buttons != MessageButtons::Ok) out_ << " [answered " << (answer == Answer::No ? "No" : "Cancel") << "]";
   out_ << '\n';
   return answer;

@@ -15,6 +15,7 @@ struct Message {
   std::string caption;
   MessageIcon icon = MessageIcon::Information;
   MessageButtons buttons = MessageButtons::Ok;
+  std::string file;  // the file a message about damaged data is about, when its text does not name it
 };
 
 // The one channel by which code outside the window reports errors and notices and asks
@@ -26,7 +27,7 @@ class Reporter {
   virtual Answer show(const Message& message) = 0;
 
   // Caption "Error", stop icon.
-  void error(std::string_view text);
+  void error(std::string_view text, std::string_view file = {});
   // Caption "Report", information icon.
   void notice(std::string_view text);
   // Caption "Confirmation", question icon.
@@ -42,10 +43,13 @@ class ConsoleReporter : public Reporter {
  public:
   ConsoleReporter(std::ostream& out, std::string programName);
   Answer show(const Message& message) override;
+  // How many errors were shown: a run that showed one has not fully succeeded.
+  int errorCount() const { return errors_; }
 
  private:
   std::ostream& out_;
   std::string programName_;
+  int errors_ = 0;
 };
 
 }  // namespace miro

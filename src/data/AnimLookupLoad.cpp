@@ -37,6 +37,17 @@ IndexFileSet openIndexFiles(const DataFolder& data, DataFileCache& files) {
   return set;
 }
 
+// An index file is whole 12-byte records; one that ends inside a record was cut short.
+void reportCutRecords(const DataFolder& data, const IndexFileSet& index, Reporter& reporter) {
+  const std::optional<Bytes> files[] = {index.bytes.anim, index.bytes.anim2, index.bytes.anim3, index.bytes.anim4};
+  const std::string_view names[] = {"ANIM.IDX", "ANIM2.IDX", "ANIM3.IDX", "ANIM4.IDX"};
+  for (std::size_t n = 0; n < 4; ++n) {
+    if (files[n] && files[n]->size() % 12 != 0) {
+      reporter.error(data.file(names[n]).string() + " is damaged: it ends inside a record; the animations after it are missing.");
+    }
+  }
+}
+
 std::optional<AnimLookup> readCache(const std::filesystem::path& cache) {
   std::string bytes;
   if (!readFileStart(cache, bytes, kLookupCacheSize)) return std::nullopt;
@@ -111,6 +122,7 @@ LookupLoad loadAnimLookup(const ProgramFolder& home, const DataFolder& data, std
     reporter.error("File Open Error [ANIM.IDX]");
     return load;
   }
+  reportCutRecords(data, index, reporter);
   load.lookup = buildAnimLookup(index.bytes, dataOffset);
   load.source = LookupSource::Scan;
   load.indexFiles = index.found;

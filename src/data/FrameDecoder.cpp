@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Limits.h"
 #include "common/Strings.h"
 #include "data/ClientColour.h"
 
@@ -49,7 +50,7 @@ int frameCount(Bytes file, std::int32_t group) {
   if (group < 0) return 0;
   const auto count = u32At(file, static_cast<std::uint64_t>(group) + kPaletteSize);
   if (!count) return 0;
-  return static_cast<int>(std::min<std::uint32_t>(*count, 0x7FFFFFFF));
+  return static_cast<int>(std::min<std::uint32_t>(*count, limits::kGroupFrames));
 }
 
 // Where frame `frame` of the group begins; nothing when it lies outside the file.
@@ -69,10 +70,25 @@ std::optional<FrameHeader> frameHeader(Bytes file, std::int32_t group, int frame
                      u16Unchecked(file, at + 4), u16Unchecked(file, at + 6)};
 }
 
+namespace {
+
+// A frame that cannot be found although the group says it has it, or a group whose header
+// lies past the end of the file.
+bool missingFrameIsDamage(Bytes file, std::int32_t group, int frame) {
+  if (group < 0) return false;
+  if (!fits(file, static_cast<std::uint64_t>(group), kPaletteSize + 4)) return true;
+  return frame >= 0 && frame < frameCount(file, group);
+}
+
+}  // namespace
+
 DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& layer, const ColourRule& rule) {
   DecodeResult result;
   const auto found = frameHeader(file, request.group, request.frame);
-  if (!found) return result;
+  if (!found) {
+    result.damaged = missingFrameIsDamage(file, request.group, request.frame);
+    return result;
+  }
   result.header = *found;
   const FrameHeader& header = result.header;
   std::uint64_t at = *frameStart(file, request.group, request.frame) + 8;
@@ -85,13 +101,16 @@ DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& laye
   int previousKey = -1;
   bool oddPixel = false;  // counts the pixels inside the layer, for every other pixel
 
+  result.damaged = true;  // until the end marker is read
   while (fits(file, at, 4)) {
     const std::uint16_t first = u16Unchecked(file, at);
     const std::uint16_t second = u16Unchecked(file, at + 2);
     at += 4;
-    if (first == kEndMarker || second == kEndMarker) break;
     const int length = first & 0x0FFF;
-    if (request.kind == DecodeKind::Part && length > header.width) break;
+    if (first == kEndMarker || second == kEndMarker || (request.kind == DecodeKind::Part && length > header.width)) {
+      result.damaged = false;
+      break;
+    }
 
     // Rows are counted by the changes of the 4-bit row key, not read whole.
     const int key = first >> 12;
@@ -102,7 +121,10 @@ DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& laye
     const int step = request.mirrored ? -1 : 1;
     const int x0 = request.base.x + step * (column - header.centreX);
 
-    if (y >= y0 + header.height || y >= layer.height()) break;
+    if (y >= y0 + header.height || y >= layer.height()) {
+      result.damaged = false;
+      break;
+    }
     if (y < 0) {
       at += static_cast<std::uint64_t>(length);
       continue;
@@ -138,7 +160,17 @@ std::shared_ptr<const MappedFile> FrameDecoder::open(AnimFile file) {
 DecodeResult FrameDecoder::decode(const FrameRequest& request, Bitmap32& layer, const ColourRule& rule) {
   const auto mapped = open(request.file);
   if (!mapped) return {};
-  return decodeFrame(mapped->bytes(), request, layer, rule);
+  const DecodeResult result = decodeFrame(mapped->bytes(), request, layer, rule);
+  if (result.damaged) reportDamage(request.file, request.group);
+  return result;
+}
+
+void FrameDecoder::reportDamage(AnimFile file, std::int32_t group) {
+  bool& reported = damageReported_[static_cast<std::size_t>(file)];
+  if (reported) return;
+  reported = true;
+  reporter_.error(data_.file(animDataFileName(file)).string() + " is damaged: the animation at byte " +
+                  std::to_string(group) + " runs past the end of the file.");
 }
 
 std::optional<FrameHeader> FrameDecoder::frameHeader(AnimFile file, std::int32_t group, int frame) {

@@ -32,7 +32,8 @@ struct FrameHeader {
 // What a decode leaves for its caller: the grey conversion and the sitting pose use it.
 struct DecodeResult {
   FrameHeader header;
-  int leftmost = 256;  // smallest column drawn
+  bool damaged = false;  // the group or frame runs past the end of the file
+  int leftmost = 256;    // smallest column drawn
   int topRow = 256;
   int rightmost = 0;   // largest column drawn, body decodes only
 };
@@ -63,7 +64,8 @@ std::optional<FrameHeader> frameHeader(Bytes file, std::int32_t group, int frame
 DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& layer, const ColourRule& rule);
 
 // The same, reading the data file through the cache; "Failed to open ANIM.MUL." is reported
-// when ANIM.MUL cannot be opened, the other files fail silently.
+// when ANIM.MUL cannot be opened, the other files fail silently. The first damaged frame of
+// each file is reported with the file's name.
 class FrameDecoder {
  public:
   FrameDecoder(DataFileCache& files, const DataFolder& data, Reporter& reporter)
@@ -76,10 +78,12 @@ class FrameDecoder {
 
  private:
   std::shared_ptr<const MappedFile> open(AnimFile file);
+  void reportDamage(AnimFile file, std::int32_t group);
 
   DataFileCache& files_;
   const DataFolder& data_;
   Reporter& reporter_;
+  std::array<bool, 4> damageReported_{};
 };
 
 }  // namespace miro

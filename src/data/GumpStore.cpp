@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Limits.h"
 #include "data/ClientColour.h"
 #include "data/Lookup3.h"
 
@@ -38,11 +39,12 @@ Bytes mulData(Bytes art, const MulEntry& e) {
   return art.subspan(from, length);
 }
 
-void drawRow(Bytes data, std::size_t first, std::size_t end, std::uint32_t* row, int left, int clipLeft,
+// False when the row runs off the data.
+bool drawRow(Bytes data, std::size_t first, std::size_t end, std::uint32_t* row, int left, int clipLeft,
              int clipRight, const ColourStep& step) {
   int x = left;
   for (std::size_t run = first; run < end; ++run) {
-    if (!fits(data, 4 * static_cast<std::uint64_t>(run), 4)) return;  // the row runs off the data
+    if (!fits(data, 4 * static_cast<std::uint64_t>(run), 4)) return false;
     const std::uint16_t colour = u16Unchecked(data, 4 * run);
     const std::uint16_t count = u16Unchecked(data, 4 * run + 2);
     if (colour != 0) {
@@ -52,6 +54,7 @@ void drawRow(Bytes data, std::size_t first, std::size_t end, std::uint32_t* row,
     }
     x += count;
   }
+  return true;
 }
 
 }  // namespace
@@ -64,23 +67,24 @@ std::string uopGumpName(int gump) {
 
 std::uint32_t plainColourStep(std::uint16_t, std::uint32_t converted) { return converted; }
 
-void drawGumpPicture(const GumpPicture& gump, Bitmap32& target, int left, int top, const Rect& clip,
+bool drawGumpPicture(const GumpPicture& gump, Bitmap32& target, int left, int top, const Rect& clip,
                      const ColourStep& step) {
   const Rect area = intersect(clip, target.bounds());
-  if (area.empty()) return;
+  if (area.empty()) return true;
   const std::size_t units = gump.data.size() / 4;
   for (int r = 0; r < gump.height; ++r) {
     // A row table longer than the data ends the gump.
-    if (!fits(gump.data, 4 * static_cast<std::uint64_t>(r), 4)) return;
+    if (!fits(gump.data, 4 * static_cast<std::uint64_t>(r), 4)) return false;
     const int y = top + r;
-    if (y >= area.bottom) return;
+    if (y >= area.bottom) return true;
     if (y < area.top) continue;
     const std::size_t first = u32Unchecked(gump.data, 4 * static_cast<std::size_t>(r));
     const std::size_t end = r + 1 < gump.height && fits(gump.data, 4 * static_cast<std::uint64_t>(r) + 4, 4)
                                 ? u32Unchecked(gump.data, 4 * static_cast<std::size_t>(r) + 4)
                                 : units;
-    drawRow(gump.data, first, end, target.row(y).data(), left, area.left, area.right, step);
+    if (!drawRow(gump.data, first, end, target.row(y).data(), left, area.left, area.right, step)) return false;
   }
+  return true;
 }
 
 void GumpStore::draw(int gump, Bitmap32& target, int left, int top, const Rect& clip, const ColourStep& step) {
@@ -105,7 +109,10 @@ void GumpStore::drawFromMul(int gump, Bitmap32& target, int left, int top, const
     return;
   }
   if (!entry || !present(*entry)) return;
-  drawGumpPicture({mulData(art->bytes(), *entry), entry->height, entry->width}, target, left, top, clip, step);
+  const Bytes data = mulData(art->bytes(), *entry);
+  const bool whole = data.size() == static_cast<std::size_t>(entry->length);
+  if (!drawGumpPicture({data, entry->height, entry->width}, target, left, top, clip, step) || !whole)
+    reportDamage(kArtName, gump);
 }
 
 void GumpStore::drawFromUop(int gump, Bitmap32& target, int left, int top, const Rect& clip,
@@ -117,13 +124,21 @@ void GumpStore::drawFromUop(int gump, Bitmap32& target, int left, int top, const
     compressionNoticeShown_ = true;
     reporter_.error("Gumps of this client use a compression that is not supported yet.");
   }
+  if (read == UopRead::Corrupt || (read == UopRead::Ok && buffer_.size() < 8)) reportDamage(kUopName, gump);
   if (read != UopRead::Ok || buffer_.size() < 8) return;
   const Bytes bytes = asBytes(buffer_);
   const std::uint32_t width = u32Unchecked(bytes, 0);
   const std::uint32_t height = u32Unchecked(bytes, 4);
-  const GumpPicture picture{bytes.subspan(8), static_cast<int>(std::min<std::uint32_t>(height, 0xFFFF)),
-                            static_cast<int>(std::min<std::uint32_t>(width, 0xFFFF))};
-  drawGumpPicture(picture, target, left, top, clip, step);
+  const GumpPicture picture{bytes.subspan(8), static_cast<int>(std::min<std::uint32_t>(height, limits::kGumpSide)),
+                            static_cast<int>(std::min<std::uint32_t>(width, limits::kGumpSide))};
+  if (!drawGumpPicture(picture, target, left, top, clip, step)) reportDamage(kUopName, gump);
+}
+
+void GumpStore::reportDamage(std::string_view file, int gump) {
+  if (damageReported_) return;
+  damageReported_ = true;
+  reporter_.error(data_.file(file).string() + " is damaged: gump " + std::to_string(gump) +
+                  " runs past the end of its data.");
 }
 
 const GumpStore::Uop* GumpStore::uop() {
@@ -132,7 +147,15 @@ const GumpStore::Uop* GumpStore::uop() {
     uop_ = {};
     return nullptr;
   }
-  if (file != uop_.file) uop_ = {file, UopContainer::open(file->bytes())};
+  if (file != uop_.file) {
+    uop_ = {file, UopContainer::open(file->bytes())};
+    if (!uop_.container || !uop_.container->complete()) {
+      damageReported_ = true;
+      reporter_.error(data_.file(kUopName).string() +
+                      (uop_.container ? " is damaged: part of its table of files cannot be read; the gumps listed whole are used."
+                                      : " is no UOP container; no gumps are drawn from it."));
+    }
+  }
   return &uop_;
 }
 

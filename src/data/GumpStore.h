@@ -29,8 +29,9 @@ struct GumpPicture {
 };
 
 // Draws a gump with its top-left corner at (left, top), clipped to `clip` and to the target.
-// Colour 0 is transparent; nothing outside the gump's data is ever read.
-void drawGumpPicture(const GumpPicture& gump, Bitmap32& target, int left, int top, const Rect& clip,
+// Colour 0 is transparent; nothing outside the gump's data is ever read. False when the rows
+// drawn run past the end of the data.
+bool drawGumpPicture(const GumpPicture& gump, Bitmap32& target, int left, int top, const Rect& clip,
                      const ColourStep& step);
 
 enum class GumpSource { None, Mul, Uop };
@@ -52,8 +53,12 @@ class GumpStore {
   GumpSource source();
   std::size_t count();
 
-  // A composition begins: the notice about an unsupported compression may be shown again.
-  void beginComposition() { compressionNoticeShown_ = false; }
+  // A composition begins: the notices about an unsupported compression and about damaged
+  // gumps may be shown again.
+  void beginComposition() {
+    compressionNoticeShown_ = false;
+    damageReported_ = false;
+  }
 
  private:
   struct Uop {
@@ -64,6 +69,7 @@ class GumpStore {
   void drawFromMul(int gump, Bitmap32& target, int left, int top, const Rect& clip, const ColourStep& step);
   void drawFromUop(int gump, Bitmap32& target, int left, int top, const Rect& clip, const ColourStep& step);
   const Uop* uop();
+  void reportDamage(std::string_view file, int gump);
 
   DataFileCache& files_;
   const DataFolder& data_;
@@ -71,6 +77,7 @@ class GumpStore {
   Uop uop_;
   std::string buffer_;
   bool compressionNoticeShown_ = false;
+  bool damageReported_ = false;
 };
 
 }  // namespace miro

@@ -41,7 +41,12 @@ void HueTable::load(const DataFolder& data, DataFileCache& files, Reporter& repo
     reporter.error(strings::text(kFailedToLoadHues));
     return;
   }
-  if (!load(file->bytes())) reporter.error(strings::text(kMemoryBufferOverflow));
+  const std::string name = data.file("HUES.MUL").string();
+  if (!load(file->bytes())) {
+    reporter.error(strings::text(kMemoryBufferOverflow), name);
+  } else if (file->size() % kBlockSize != 0) {
+    reporter.error(name + " is damaged: it ends inside a block of hues; the hues after the last whole one are empty.");
+  }
 }
 
 std::uint32_t HueTable::colour(HueId hue, int step) const {

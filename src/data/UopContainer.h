@@ -31,6 +31,8 @@ class UopContainer {
   static std::optional<UopContainer> open(Bytes file);
 
   std::size_t size() const { return entries_.size(); }
+  // False when damage cut the block chain short or left out an entry.
+  bool complete() const { return complete_; }
   const UopEntry* find(std::uint64_t nameHash) const;
 
   // The entry's data, decompressed; checks that it has the length the entry gives.
@@ -38,6 +40,7 @@ class UopContainer {
 
  private:
   std::unordered_map<std::uint64_t, UopEntry> entries_;
+  bool complete_ = true;
 };
 
 }  // namespace miro

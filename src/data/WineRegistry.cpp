@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/FileNames.h"
+#include "common/Limits.h"
 
 namespace miro {
 
@@ -97,19 +98,35 @@ std::optional<std::string> stringValue(std::string_view line, std::string_view v
   return readEscaped(line, pos, '"');
 }
 
+// The next line without its line break (LF or CR LF). A line longer than the limit is read to
+// its end and given as empty, so that no damaged file makes us hold it whole.
+bool readLine(std::istream& registry, std::string& line) {
+  line.clear();
+  std::streambuf& in = *registry.rdbuf();
+  bool readAny = false;
+  bool tooLong = false;
+  for (auto c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
+    readAny = true;
+    if (c == '\n') break;
+    if (line.size() == limits::kRegistryLineBytes) tooLong = true;
+    else line += static_cast<char>(c);
+  }
+  if (tooLong) line.clear();
+  if (line.ends_with('\r')) line.pop_back();
+  return readAny;
+}
+
 }  // namespace
 
 std::optional<std::string> readWineRegistryString(std::istream& registry, std::string_view key,
                                                   std::string_view value) {
   std::string line;
-  if (!std::getline(registry, line)) return std::nullopt;
-  if (line.ends_with('\r')) line.pop_back();
+  if (!readLine(registry, line)) return std::nullopt;
   if (line != "WINE REGISTRY Version 2") return std::nullopt;
 
   const std::string_view wanted = withoutLeadingBackslashes(key);
   bool inKey = false;
-  while (std::getline(registry, line)) {
-    if (line.ends_with('\r')) line.pop_back();
+  while (readLine(registry, line)) {
     if (line.starts_with('[')) {
       const auto header = keyOfHeader(line);
       inKey = header && equalsIgnoringCase(withoutLeadingBackslashes(*header), wanted);

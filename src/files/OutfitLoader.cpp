@@ -156,7 +156,7 @@ void readUoc(std::string_view bytes, Placer& place) {
 OutfitLoad loadOutfit(const std::filesystem::path& file, Outfit& outfit, Reporter& reporter, int mountItems) {
   OutfitLoad load;
   std::string bytes;
-  if (!readWholeFile(file, bytes, 16u << 20)) {
+  if (!readWholeFile(file, bytes, limits::kOutfitFileBytes)) {
     reporter.error("Failed to open files.");
     return load;
   }

@@ -6,18 +6,16 @@
 
 #include "common/Bitmap32.h"
 #include "common/Bytes.h"
+#include "common/Limits.h"
 #include "common/Status.h"
 
 namespace miro {
 
-// Pictures larger than this are refused on reading and writing: no picture the program
-// draws comes near it, and a damaged file must not make us allocate gigabytes.
-inline constexpr int kMaxPictureSide = 16384;
-inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 25;
-
+// Pictures larger than the limits are refused on reading and writing: no picture the program
+// draws comes near them, and a damaged file must not make us allocate gigabytes.
 inline bool isAllowedPictureSize(std::int64_t width, std::int64_t height) {
-  return width >= 1 && height >= 1 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-         width * height <= kMaxPicturePixels;
+  return width >= 1 && height >= 1 && width <= limits::kPictureSide && height <= limits::kPictureSide &&
+         width * height <= limits::kPicturePixels;
 }
 
 // Success, or why `picture` may not be saved as `name`.

@@ -52,7 +52,9 @@ class ReadSession {
   explicit ReadSession(Bytes bytes) : input_{bytes.data(), bytes.size(), 0} {
     state_.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state_, onError, onWarning);
     if (state_.png != nullptr) state_.info = png_create_info_struct(state_.png);
-    if (state_.info != nullptr) png_set_read_fn(state_.png, &input_, readInput);
+    if (state_.info == nullptr) return;
+    png_set_read_fn(state_.png, &input_, readInput);
+    png_set_chunk_malloc_max(state_.png, limits::kPngChunkBytes);
   }
   ~ReadSession() { png_destroy_read_struct(&state_.png, &state_.info, nullptr); }
   ReadSession(const ReadSession&) = delete;
@@ -92,7 +94,25 @@ bool readPngPixels(PngState& s, png_bytepp rows) {
   return true;
 }
 
+// libpng allocates a chunk's whole length before it finds that the file ends sooner, and it
+// takes an oversized chunk for a warning only: so the chunk lengths are checked first.
+Status checkChunkLengths(Bytes bytes) {
+  constexpr std::size_t kSignature = 8;
+  constexpr std::size_t kFraming = 12;  // length, type, CRC
+  for (std::uint64_t at = kSignature; fits(bytes, at, 8);) {
+    std::uint32_t length = 0;
+    for (int i = 0; i < 4; ++i) length = length << 8 | bytes[static_cast<std::size_t>(at) + static_cast<std::size_t>(i)];
+    const bool pixels = std::memcmp(bytes.data() + at + 4, "IDAT", 4) == 0;
+    if (!fits(bytes, at, std::uint64_t{length} + kFraming)) return Status::failure("the file ends too early");
+    if (!pixels && length > limits::kPngChunkBytes) return Status::failure("a chunk is too large");
+    if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0) break;  // what follows is not read
+    at += std::uint64_t{length} + kFraming;
+  }
+  return Status::success();
+}
+
 Status decode(Bytes bytes, Bitmap32& out) {
+  if (Status chunks = checkChunkLengths(bytes); !chunks) return chunks;
   ReadSession session(bytes);
   if (!session.ready()) return Status::failure("libpng cannot start");
   PngState& s = session.state();

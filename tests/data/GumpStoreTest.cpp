@@ -223,7 +223,7 @@ void put32(std::string& bytes, std::size_t at, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
 }
 
-TEST_F(GumpFiles, CorruptContainers_EndCleanly) {
+TEST_F(GumpFiles, CorruptContainers_EndCleanlyAndAreNamedOnce) {
   constexpr std::size_t kBlock1 = 28;
   constexpr std::size_t kBlock2 = 28 + 12 + 2 * 34;
   struct Case {
@@ -232,6 +232,7 @@ TEST_F(GumpFiles, CorruptContainers_EndCleanly) {
     int compression;
     std::vector<int> pixels;  // drawn of gumps 0..3
   };
+  // Every case but the intact one names the container once.
   const std::vector<Case> cases = {
       {"intact", [](std::string&) {}, 0, {4, 4, 4, 4}},
       {"chain loops", [](std::string& b) { put32(b, kBlock2 + 4, kBlock1); }, 0, {4, 4, 4, 4}},
@@ -248,11 +249,19 @@ TEST_F(GumpFiles, CorruptContainers_EndCleanly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     test::writeFile(dir / "gumpartLegacyMUL.uop", containerWith(c.damage, c.compression));
+    reporter.messages.clear();
+    store.beginComposition();
     std::vector<int> pixels;
     for (int n = 0; n < 4; ++n) pixels.push_back(drawnPixels(n));
     EXPECT_EQ(pixels, c.pixels);
+    if (std::string_view(c.what) == "intact") {
+      EXPECT_TRUE(reporter.messages.empty());
+    } else {
+      ASSERT_EQ(reporter.messages.size(), 1u);
+      EXPECT_NE(reporter.messages[0].text.find((dir / "gumpartLegacyMUL.uop").string()), std::string::npos)
+          << reporter.messages[0].text;
+    }
   }
-  EXPECT_TRUE(reporter.messages.empty());
 }
 
 }  // namespace

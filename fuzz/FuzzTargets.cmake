@@ -1,0 +1,11 @@
+# Every fuzz target with the libraries it reads through; the tests replay the same list.
+miro_add_fuzzer(anim_index_fuzz AnimIndexFuzz.cpp miro_data)
+miro_add_fuzzer(frame_fuzz FrameFuzz.cpp miro_data)
+miro_add_fuzzer(hue_fuzz HueFuzz.cpp miro_data)
+miro_add_fuzzer(gump_fuzz GumpFuzz.cpp miro_data)
+miro_add_fuzzer(font_fuzz FontFuzz.cpp miro_compose)
+miro_add_fuzzer(ini_fuzz IniFuzz.cpp miro_common)
+miro_add_fuzzer(outfit_fuzz OutfitFuzz.cpp miro_files)
+miro_add_fuzzer(user_colours_fuzz UserColoursFuzz.cpp miro_colour)
+miro_add_fuzzer(wine_registry_fuzz WineRegistryFuzz.cpp miro_data)
+miro_add_fuzzer(picture_fuzz PictureFuzz.cpp miro_files)

@@ -1,0 +1,37 @@
+#pragma once
+
+// Every bound the readers put on what a file may make the program do. The client's files,
+// outfits from elsewhere and hand-edited settings are all untrusted: a number read from them
+// never decides alone how much is allocated or how long a loop runs.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace miro::limits {
+
+// Files read whole into memory: settings, outfits, add_colors.txt, pictures.
+inline constexpr std::size_t kReadFileBytes = 64u << 20;
+inline constexpr std::size_t kOutfitFileBytes = 16u << 20;
+// One line of the Wine registry (system.reg); longer lines are skipped.
+inline constexpr std::size_t kRegistryLineBytes = 1u << 20;
+
+// Frames of one animation group; a group that claims more has its first ones drawn. No group
+// of the game comes near it, and playback keeps a picture for every frame.
+inline constexpr int kGroupFrames = 256;
+
+// A gump's width and height, as the 16-bit fields of the gump index hold them.
+inline constexpr int kGumpSide = 0xFFFF;
+// One file inside a UOP container, once decompressed.
+inline constexpr std::uint32_t kUopEntryBytes = 64u << 20;
+
+// Pictures read or written: background pictures and every saved picture.
+inline constexpr int kPictureSide = 16384;
+inline constexpr std::int64_t kPicturePixels = std::int64_t{1} << 25;
+// One chunk of a PNG file other than the pixel data (text, colour profile, ...).
+inline constexpr std::size_t kPngChunkBytes = 8u << 20;
+
+// The user's colour list.
+inline constexpr std::size_t kUserColours = 125;
+inline constexpr std::size_t kUserColourLine = 254;  // characters, without the line break
+
+}  // namespace miro::limits
