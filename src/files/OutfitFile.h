@@ -36,6 +36,7 @@ struct OutfitLoad {
   std::string base;      // without it, proposed for the save dialogs
   std::filesystem::path folder;
   int outOfRange = 0;    // indices beyond their lists, left as they were
+  int uocRecords = 0;    // records read from a UOC file; none means it held no outfit
 };
 
 // LoadOutfit: a .uc2 or UOC outfit (told apart by the file's first bytes) into `outfit`, which

@@ -113,11 +113,14 @@ std::optional<ColourLine> colourLine(std::string_view line) {
   return ColourLine{*slot, *part, *value};
 }
 
-void readUoc(std::string_view bytes, Placer& place) {
+// The number of records read.
+int readUoc(std::string_view bytes, Placer& place) {
   UocLines lines(bytes);
+  int records = 0;
   while (const auto line = lines.next()) {
     const auto record = colourLine(*line);
-    if (!record) return;
+    if (!record) return records;
+    ++records;
     const long long slot = record->slot;
     if (slot == 0) {
       place.body(record->part);
@@ -149,6 +152,7 @@ void readUoc(std::string_view bytes, Placer& place) {
       place.colour(kMountColourSlot, record->hue);
     }
   }
+  return records;
 }
 
 }  // namespace
@@ -171,7 +175,7 @@ OutfitLoad loadOutfit(const std::filesystem::path& file, Outfit& outfit, Reporte
     readUc2(ini, place, result);
   } else {
     load.format = OutfitFormat::Uoc;
-    readUoc(bytes, place);
+    load.uocRecords = readUoc(bytes, place);
   }
   outfit = result;
   load.loaded = true;

@@ -83,6 +83,22 @@ TEST_F(PriorityFile, Save_UpdatesInPlaceAndKeepsOtherSectionsAndKeys) {
   EXPECT_EQ(loadPriorities(home).twoD[2], 30);
 }
 
+TEST_F(PriorityFile, DiskFull_KeepsTheOldFileAndNamesIt) {
+  const std::string old = "[Notes]\r\nText=" + std::string(3000, 'n') + "\r\n[HAIR]\r\n2D=9\r\nPD=9\r\n";
+  test::writeFile(dir / "MIRO2attr.ini", old);
+  Priorities p;
+  p.twoD[2] = 30;
+  Status saved = Status::success();
+  {
+    test::FileSizeLimit full(1000);
+    saved = savePriorities(home, p);
+  }
+  ASSERT_FALSE(saved);
+  EXPECT_NE(saved.message().find("MIRO2attr.ini"), std::string::npos) << saved.message();
+  EXPECT_EQ(test::readFile(dir / "MIRO2attr.ini"), old);
+  EXPECT_EQ(test::listFolder(dir.path()), "MIRO2attr.ini");
+}
+
 TEST(ResetOutfit, ClearsTheOutfitButKeepsSpeechColoursPriorityAndOtherEffects) {
   Outfit outfit;
   ViewState view;

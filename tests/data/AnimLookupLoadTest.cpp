@@ -152,6 +152,27 @@ TEST_F(AnimLookupLoading, RememberDataOffset_ChangesThatKeyAloneInPlace) {
   EXPECT_EQ(readFile(homeDir / "MIRO2.ini"), "[Window]\r\nLeft=10\r\n[etc]\r\nDataOffset=-4\r\nOther=1\r\n");
 }
 
+TEST_F(AnimLookupLoading, DiskFull_KeepsMiro2IniAndLeavesNoHalfCache) {
+  const std::string settings = "[Window]\r\nNote=" + std::string(3000, 'n') + "\r\n[ETC]\r\nDataOffset=0\r\n";
+  writeFile(homeDir / "MIRO2.ini", settings);
+  ASSERT_TRUE(load(0).cacheWritten);
+  LookupLoad rebuilt;
+  Status remembered = Status::success();
+  {
+    test::FileSizeLimit full(1000);
+    rebuilt = load(2);  // another offset: the old cache goes, the new one does not fit
+    remembered = rememberDataOffset(home, 2);
+  }
+  EXPECT_EQ(rebuilt.source, LookupSource::Scan);
+  EXPECT_EQ(rebuilt.lookup[0], 1000000 + 6274 + 2);  // scanned with the new offset
+  ASSERT_FALSE(rebuilt.cacheWritten);
+  EXPECT_NE(rebuilt.cacheWritten.message().find(cache().string()), std::string::npos) << rebuilt.cacheWritten.message();
+  ASSERT_FALSE(remembered);
+  EXPECT_NE(remembered.message().find("MIRO2.ini"), std::string::npos) << remembered.message();
+  EXPECT_EQ(readFile(homeDir / "MIRO2.ini"), settings);
+  EXPECT_EQ(test::listFolder(homeDir.path()), "MIRO2.ini");
+}
+
 TEST(ExpansionMounts, NamesFollowTheDataFilesPresent) {
   const std::vector<std::string> second = {"Ki-rin",        "Unicorn",        "Savage Ridgeback", "Ridgeback",
                                            "Giant Beatle",  "Skeletal Mount", "Swamp Dragon",     "Armored Swamp Dragon"};

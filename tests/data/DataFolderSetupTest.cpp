@@ -195,6 +195,20 @@ TEST_F(FirstRunSetup, ConfigurationCannotBeWritten_ReportsTheFileAndAborts) {
   EXPECT_NE(reporter.messages[1].text.find("sub"), std::string::npos) << reporter.messages[1].text;
 }
 
+TEST_F(FirstRunSetup, DiskFull_LeavesNoHalfConfigurationAndNamesIt) {
+  WineClientLocator locator(std::nullopt);
+  ScriptedPrompter prompter("/uo/" + std::string(2000, 'u') + "/client.exe");
+  reporter.script({Answer::No});
+  {
+    test::FileSizeLimit full(1000);
+    EXPECT_FALSE(run(locator, prompter));
+  }
+  EXPECT_TRUE(abort);
+  ASSERT_EQ(captions(), "Confirmation,Error");
+  EXPECT_NE(reporter.messages[1].text.find("MIRO2.CFG"), std::string::npos) << reporter.messages[1].text;
+  EXPECT_EQ(test::listFolder(dir.path()), "");
+}
+
 TEST_F(FirstRunSetup, LongDataFolder_IsKeptWhole) {
   const std::string folder = "/" + std::string(300, 'u') + "/";
   WineClientLocator locator(std::nullopt);

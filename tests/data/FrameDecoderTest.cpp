@@ -5,6 +5,7 @@
 #include "ClientGen.h"
 #include "common/Bytes.h"
 #include "data/ClientColour.h"
+#include "common/Limits.h"
 #include "data/FrameDecoder.h"
 #include "support/RecordingReporter.h"
 #include "support/TempFolder.h"
@@ -202,6 +203,43 @@ TEST(FrameDecoder, FramesAndGroupsOutsideTheFile_DrawNothingOrWhatWasReached) {
   std::string badOffset = rawGroup({rawFrame(0, 0, 1, 1, {{1, 0, 0, {1}}})});
   badOffset[516] = '\x7F';
   EXPECT_TRUE(decode(badOffset, at(0, 1)).drawn().empty());
+}
+
+TEST(FrameDecoder, Damage_IsToldApartFromWhatTheGroupDoesNotHave) {
+  const std::string whole = rawGroup({rawFrame(0, 0, 4, 2, {{2, 0, 0, {1, 2}}, {4, 1, 0, {3, 4, 5, 6}}})});
+  std::string badOffset = whole;
+  badOffset[516] = '\x7F';
+  std::string noEndMarker = whole.substr(0, whole.size() - 4);
+  struct Case {
+    const char* what;
+    std::string file;
+    int group;
+    int frame;
+    bool damaged;
+  };
+  const std::vector<Case> cases = {
+      {"whole", whole, 0, 0, false},
+      {"frame beyond the group's count", whole, 0, 1, false},
+      {"no group", whole, -1, 0, false},
+      {"cut inside a run", whole.substr(0, whole.size() - 6), 0, 0, true},
+      {"no end marker", noEndMarker, 0, 0, true},
+      {"frame offset outside the file", badOffset, 0, 0, true},
+      {"group beyond the file", whole, static_cast<int>(whole.size()) + 10, 0, true},
+      {"group header cut", whole.substr(0, 514), 0, 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FrameRequest r = at(0, 2);
+    r.group = c.group;
+    r.frame = c.frame;
+    EXPECT_EQ(decode(c.file, r).result.damaged, c.damaged);
+  }
+}
+
+TEST(FrameDecoder, FrameCount_IsBoundedWhateverTheGroupClaims) {
+  std::string group = rawGroup({rawFrame(0, 0, 1, 1, {{1, 0, 0, {1}}})});
+  for (int i = 0; i < 4; ++i) group[512 + static_cast<std::size_t>(i)] = '\xFF';
+  EXPECT_EQ(frameCount(asBytes(group), 0), limits::kGroupFrames);
 }
 
 TEST(FrameDecoder, EncodedFrames_DecodeToTheirPictures) {

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "common/Limits.h"
 #include "data/WineRegistry.h"
 #include "support/TempFolder.h"
 
@@ -32,6 +33,13 @@ TEST(WineRegistry, ReadString_FindsTheValueOfTheKeyWithItsEscapes) {
   EXPECT_EQ(exePath(reg), "C:\\Games\\Caf\xC3\xA9 \"UO\"\\client.exe");
   EXPECT_EQ(exePath(reg, "\\Software\\Origin Worlds Online\\Ultima Online\\1.0"),
             "C:\\Games\\Caf\xC3\xA9 \"UO\"\\client.exe");  // a leading backslash names the same key
+}
+
+TEST(WineRegistry, ReadString_SkipsAnOverlongLineAndReadsOn) {
+  const std::string key = "[Software\\\\Origin Worlds Online\\\\Ultima Online\\\\1.0] 1\n";
+  const std::string longLine = "\"ExePath\"=\"C:\\\\" + std::string(limits::kRegistryLineBytes, 'x') + "\"\n";
+  EXPECT_EQ(exePath("WINE REGISTRY Version 2\n" + key + longLine + "\"ExePath\"=\"C:\\\\uo\"\r\n"), "C:\\uo");
+  EXPECT_EQ(exePath("WINE REGISTRY Version 2\r\n" + key + longLine), std::nullopt);
 }
 
 struct MissCase {

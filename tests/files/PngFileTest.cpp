@@ -171,6 +171,11 @@ std::vector<BadPng> badPngs() {
       {"too few rows", pngFile({ihdr(2, 2, 8, 2), pixels}), "Not enough image data"},
       {"palette picture without palette", pngFile({ihdr(2, 1, 8, 3), idat({hexBytes("0000")})}), "Missing PLTE"},
       {"cut inside the pixels", good.substr(0, good.size() - 20), "ends too early"},
+      // libpng would first allocate what these claim.
+      {"text longer than the file", pngFile({header, chunk("tEXt", "Comment")}).replace(33, 4, "\x76\0\0\x1c"),
+       "ends too early"},
+      {"text chunk beyond the limit", pngFile({header, chunk("tEXt", std::string(9u << 20, 'x')), pixels}),
+       "a chunk is too large"},
   };
 }
 

@@ -44,7 +44,7 @@ class RenderJob : public testing::Test {
 TEST_F(RenderJob, Info_FromMiro2Cfg_PrintsOneFactALine) {
   test::writeFile(home / "miro2.cfg", "[PATH]\r\nUO_PATH=" + data.path().string() + "/\r\nOFFSET=0x10\r\n");
   const JobResult r = runJob(infoIn(home));
-  EXPECT_EQ(r.status, kDone) << r.err;
+  EXPECT_EQ(r.status, kWorkFailed) << r.err;  // the folder has none of the client's files
   EXPECT_EQ(r.out, "program folder: " + home.path().string() + " (--home)\n" +
                        "data folder: " + data.path().string() + "/ (" + (home / "miro2.cfg").string() + ")\n" +
                        "data offset: 16 (" + (home / "miro2.cfg").string() + ")\n" +
@@ -61,7 +61,8 @@ TEST_F(RenderJob, Info_FromMiro2Cfg_PrintsOneFactALine) {
   EXPECT_EQ(r.err,
             "mirolane2-render: Error: File Open Error [ANIM.IDX]\n"
             "mirolane2-render: Error: Failed to load HUES.MUL.\n"
-            "mirolane2-render: Error: Failed to open FONT.MUL.\n");
+            "mirolane2-render: Error: Failed to open FONT.MUL.\n"
+            "mirolane2-render: 3 errors above; what could be read was used\n");
 }
 
 TEST_F(RenderJob, Info_ScansTheIndexFilesOnceThenReadsTheCache) {
@@ -104,7 +105,6 @@ TEST_F(RenderJob, Info_DataAndOffsetOptions_OverrideMiro2Cfg) {
   o.data = data.path();
   o.offset = "-2";
   const JobResult r = runJob(o);
-  EXPECT_EQ(r.status, kDone) << r.err;
   EXPECT_NE(r.out.find("data folder: " + data.path().string() + " (--data)\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("data offset: -2 (--offset)\n"), std::string::npos) << r.out;
 
@@ -155,7 +155,8 @@ TEST_F(RenderJob, BadArguments_NameTheArgumentAndExitWith2) {
 // standing on the base point, in two frames.
 class RenderStill : public RenderJob {
  protected:
-  RenderStill() {
+  RenderStill() { writeClient(); }
+  void writeClient() {
     clientgen::AnimFileWriter anim;
     clientgen::AnimGroup group;
     for (int i = 0; i < 256; ++i) group.palette[static_cast<std::size_t>(i)] = clientgen::colour15(i / 8, i / 8, i / 8);
@@ -317,6 +318,61 @@ TEST_F(RenderStill, PaperdollView_DrawsTheGumpsInsideTheWindowWhenAsked) {
   EXPECT_EQ(pd.pixel(10, 21), 0x838383u);  // the body at (8, 19)
 }
 
+void cutTo(const std::filesystem::path& file, std::size_t size) { std::filesystem::resize_file(file, size); }
+
+TEST_F(RenderStill, DamagedClientFilesAndOutfits_ExitWith1NamingTheFile) {
+  clientgen::GumpFileWriter gumps;
+  gumps.add(12, clientgen::GumpImage(3, 30));
+  struct Case {
+    const char* what;
+    std::function<void()> damage;
+    const char* view;
+    std::string named;  // in the messages
+    bool drawn;         // the picture is still written
+  };
+  const auto write = [&](const char* name, const std::string& bytes) { test::writeFile(data / name, bytes); };
+  const std::vector<Case> cases = {
+      {"animation data cut short", [&] { cutTo(data / "ANIM.MUL", 540); }, "2d", "ANIM.MUL is damaged", true},
+      {"index record beyond the data",
+       [&] { write("ANIM.IDX", clientgen::encodeIndex(std::vector<clientgen::IndexRecord>(37000, {90000, 600, 0}))); },
+       "2d", "ANIM.MUL is damaged: the animation at byte 90000", true},
+      {"index cut inside a record", [&] { cutTo(data / "ANIM.IDX", 37000 * 12 - 5); }, "2d", "ANIM.IDX is damaged", true},
+      {"hues beyond 399 blocks", [&] { write("HUES.MUL", std::string(708 * 400, '\0')); }, "2d",
+       "HUES.MUL: Memory buffer overflow.", true},
+      {"hues cut inside a block", [&] { cutTo(data / "HUES.MUL", 708 + 100); }, "2d", "HUES.MUL is damaged", true},
+      {"fonts cut short", [&] { cutTo(data / "FONTS.MUL", 300); }, "2d", "FONTS.MUL is shorter", true},
+      {"gump data cut short",
+       [&] {
+         write("gumpidx.mul", gumps.index());
+         write("gumpart.mul", gumps.art().substr(0, 40));
+       },
+       "pd", "gumpart.mul is damaged: gump 12", true},
+      {"gump container of garbage", [&] { write("gumpartLegacyMUL.uop", "MYP\0 not really"); }, "pd",
+       "gumpartLegacyMUL.uop is no UOP container", true},
+      {"outfit of binary garbage", [&] { test::writeFile(home / "bad.uoc", std::string("\x01\x02\xFF\n\x00zz", 7)); },
+       "2d", (home / "bad.uoc").string() + ": no outfit in it", false},
+      {"outfit of another revision", [&] { test::writeFile(home / "bad.uoc", "[Format]\r\nRevision=7\r\n"); }, "2d",
+       (home / "bad.uoc").string() + ": the outfit cannot be read", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const char* name : {"gumpidx.mul", "gumpart.mul", "gumpartLegacyMUL.uop"}) std::filesystem::remove(data / name);
+    std::filesystem::remove(home / "MIRO2Lup.dat");
+    std::filesystem::remove(home / "out.bmp");
+    writeClient();
+    c.damage();
+    Options o = still("out.bmp");
+    o.view = c.view;
+    o.speech = {"1=Hello"};
+    if (std::filesystem::exists(home / "bad.uoc")) o.outfit = home / "bad.uoc";
+    const JobResult r = runJob(o);
+    std::filesystem::remove(home / "bad.uoc");
+    EXPECT_EQ(r.status, kWorkFailed) << r.err;
+    EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
+    EXPECT_EQ(std::filesystem::exists(home / "out.bmp"), c.drawn);
+  }
+}
+
 TEST_F(RenderStill, Outfits_AreLoadedChangedByTheOptionsAndSaved) {
   test::writeFile(home / "rider.uoc", "26,3,\"4001\"\r\n17,26,\"0455\"\r\n2,2,\"44E\"\r\n");
   Options o = still("rider.bmp");
@@ -341,8 +397,9 @@ TEST_F(RenderStill, Outfits_AreLoadedChangedByTheOptionsAndSaved) {
   Options missing = still("x.bmp");
   missing.outfit = home / "nope.uc2";
   const JobResult m = runJob(missing);
-  EXPECT_EQ(m.status, kBadArguments);
+  EXPECT_EQ(m.status, kWorkFailed);
   EXPECT_NE(m.err.find("Failed to open files."), std::string::npos);
+  EXPECT_NE(m.err.find((home / "nope.uc2").string() + ": the outfit cannot be read"), std::string::npos) << m.err;
 }
 
 TEST_F(RenderJob, DescribeHueAndColours_PrintWithoutAnyClientData) {

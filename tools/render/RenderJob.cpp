@@ -86,6 +86,7 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     ClientData data;
     loadClientData(home, facts->config, reporter, data, err);
     printInfo(home, *facts, data, reporter, out);
+    if (!wantsStill(options)) return statusAfterErrors(reporter, err);
   }
   if (options.batch) {
     std::error_code ec;

@@ -66,4 +66,11 @@ void loadClientData(const ProgramFolder& home, const DataConfig& config, Reporte
   data.fonts.load(config.folder, data.files, reporter);
 }
 
+int statusAfterErrors(const ConsoleReporter& reporter, std::ostream& err) {
+  if (reporter.errorCount() == 0) return kDone;
+  err << kProgram << ": " << reporter.errorCount() << (reporter.errorCount() == 1 ? " error" : " errors")
+      << " above; what could be read was used\n";
+  return kWorkFailed;
+}
+
 }  // namespace miro::render

@@ -39,6 +39,10 @@ struct ClientData {
 void loadClientData(const ProgramFolder& home, const DataConfig& config, Reporter& reporter, ClientData& data,
                     std::ostream& err);
 
+// kWorkFailed, with a closing line, when errors were shown (a damaged or missing client file):
+// the work did what it could, but not all of it.
+int statusAfterErrors(const ConsoleReporter& reporter, std::ostream& err);
+
 void printInfo(const ProgramFolder& home, const StartupFacts& facts, ClientData& data, Reporter& reporter,
                std::ostream& out);
 

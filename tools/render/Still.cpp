@@ -156,19 +156,28 @@ std::optional<std::string> checkStillOptions(const Options& options) {
   return std::nullopt;
 }
 
-int renderStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& out,
-                std::ostream& err) {
-  ConsoleReporter reporter(err, kProgram);
+namespace {
+
+// The outfit named by --outfit; false (with the file named) when it holds none.
+bool loadGivenOutfit(const std::filesystem::path& file, Outfit& outfit, int mountItems, Reporter& reporter,
+                     std::ostream& err) {
+  const OutfitLoad load = loadOutfit(file, outfit, reporter, mountItems);
+  std::error_code ec;
+  if (!load.loaded || (load.format == OutfitFormat::Uoc && load.uocRecords == 0 && std::filesystem::file_size(file, ec) > 0)) {
+    err << kProgram << ": " << file.string() << ": " << (load.loaded ? "no outfit in it" : "the outfit cannot be read") << '\n';
+    return false;
+  }
+  if (load.outOfRange > 0) {
+    err << kProgram << ": " << file.string() << ": " << load.outOfRange << " item numbers beyond their lists were left at 0\n";
+  }
+  return true;
+}
+
+int drawStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& out,
+              std::ostream& err, Reporter& reporter) {
   const int mountItems = mountListSize(facts.config.folder);
   Outfit base;
-  if (options.outfit) {
-    const OutfitLoad load = loadOutfit(*options.outfit, base, reporter, mountItems);
-    if (!load.loaded) return kBadArguments;
-    if (load.outOfRange > 0) {
-      err << kProgram << ": " << options.outfit->string() << ": " << load.outOfRange
-          << " item numbers beyond their lists were left at 0\n";
-    }
-  }
+  if (options.outfit && !loadGivenOutfit(*options.outfit, base, mountItems, reporter, err)) return kWorkFailed;
   StillRequest request = parseStillRequest(options, mountItems, base);
   if (!request.error.empty()) {
     err << kProgram << ": " << request.error << '\n';
@@ -222,6 +231,15 @@ int renderStill(const Options& options, const ProgramFolder& home, const Startup
   if (options.frames) return writeFrameSet(options, composer, request, priorities, err);
   const std::uint32_t background = swapRedBlue(request.view.backgroundColour);
   return finish(options, layers[0], background, background, err);
+}
+
+}  // namespace
+
+int renderStill(const Options& options, const ProgramFolder& home, const StartupFacts& facts, std::ostream& out,
+                std::ostream& err) {
+  ConsoleReporter reporter(err, kProgram);
+  const int status = drawStill(options, home, facts, out, err, reporter);
+  return status == kDone ? statusAfterErrors(reporter, err) : status;
 }
 
 }  // namespace miro::render
