@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets. `make demo` and `make test` install what is missing first.
-.PHONY: all deps demo test bench fuzz build clean
+.PHONY: all deps demo test bench fuzz fuzz-seeds build clean
 
 FUZZ_SECONDS ?= 60
 RENDER := build/release/tools/render/mirolane2-render
@@ -28,6 +28,10 @@ fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@bash scripts/run-fuzz build/fuzz/fuzz $(FUZZ_SECONDS)
+
+# Writes the starting corpus of every fuzz target into fuzz/seeds/ again.
+fuzz-seeds: build
+	@build/release/tools/fuzz-seeds/mirolane2-fuzz-seeds fuzz/seeds
 
 clean:
 	rm -rf build

@@ -243,7 +243,6 @@ TEST_F(RenderStill, BadArguments_NameWhatIsWrongAndWriteNothing) {
       {[](Options& o) { o.motion = "40"; }, "--motion"},
       {[](Options& o) { o.direction = "-1"; }, "--direction"},
       {[](Options& o) { o.body = "6"; }, "--body"},
-      {[](Options& o) { o.backgroundPicture = "/no/such/picture.bmp"; }, "--background-picture"},
       {[](Options& o) { o.speech = {"4=hello"}; }, "--speech"},
       {[](Options& o) { o.speech = {"1=" + std::string(81, 'a')}; }, "--speech"},
       {[](Options& o) { o.speechPlaces = {"1=10;20"}; }, "--speech-place"},
@@ -351,6 +350,9 @@ TEST_F(RenderStill, DamagedClientFilesAndOutfits_ExitWith1NamingTheFile) {
        "gumpartLegacyMUL.uop is no UOP container", true},
       {"outfit of binary garbage", [&] { test::writeFile(home / "bad.uoc", std::string("\x01\x02\xFF\n\x00zz", 7)); },
        "2d", (home / "bad.uoc").string() + ": no outfit in it", false},
+      {"background picture cut short", [&] { test::writeFile(home / "bad.bmp", "BM\x10\0\0\0"); }, "2d",
+       (home / "bad.bmp").string(), false},
+      {"background picture missing", [] {}, "2d", "/no/such/picture.bmp", false},
       {"outfit of another revision", [&] { test::writeFile(home / "bad.uoc", "[Format]\r\nRevision=7\r\n"); }, "2d",
        (home / "bad.uoc").string() + ": the outfit cannot be read", false},
   };
@@ -365,8 +367,11 @@ TEST_F(RenderStill, DamagedClientFilesAndOutfits_ExitWith1NamingTheFile) {
     o.view = c.view;
     o.speech = {"1=Hello"};
     if (std::filesystem::exists(home / "bad.uoc")) o.outfit = home / "bad.uoc";
+    if (std::filesystem::exists(home / "bad.bmp")) o.backgroundPicture = home / "bad.bmp";
+    if (std::string_view(c.what) == "background picture missing") o.backgroundPicture = "/no/such/picture.bmp";
     const JobResult r = runJob(o);
     std::filesystem::remove(home / "bad.uoc");
+    std::filesystem::remove(home / "bad.bmp");
     EXPECT_EQ(r.status, kWorkFailed) << r.err;
     EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
     EXPECT_EQ(std::filesystem::exists(home / "out.bmp"), c.drawn);

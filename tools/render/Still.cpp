@@ -188,7 +188,7 @@ int drawStill(const Options& options, const ProgramFolder& home, const StartupFa
     const Status read = readPicture(*options.backgroundPicture, request.view.backgroundPicture);
     if (!read) {
       err << kProgram << ": --background-picture: " << read.message() << '\n';
-      return kBadArguments;
+      return kWorkFailed;
     }
     request.view.backgroundPicture.resize(270, 240);
     request.view.superimpose = true;
