@@ -18,8 +18,11 @@ inline constexpr std::size_t kRegistryLineBytes = 1u << 20;
 // Frames of one animation group; a group that claims more has its first ones drawn. No group
 // of the game comes near it, and playback keeps a picture for every frame.
 inline constexpr int kGroupFrames = 256;
+// Pixel runs of one frame; the decode of a frame with more stops there, as damaged.
+inline constexpr int kFrameRuns = 65536;
 
-// A gump's width and height, as the 16-bit fields of the gump index hold them.
+// A gump's width and height, as the 16-bit fields of the gump index hold them; also the most
+// runs of one gump row that are drawn.
 inline constexpr int kGumpSide = 0xFFFF;
 // One file inside a UOP container, once decompressed.
 inline constexpr std::uint32_t kUopEntryBytes = 64u << 20;

@@ -102,7 +102,7 @@ DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& laye
   bool oddPixel = false;  // counts the pixels inside the layer, for every other pixel
 
   result.damaged = true;  // until the end marker is read
-  while (fits(file, at, 4)) {
+  for (int runs = 0; fits(file, at, 4) && runs < limits::kFrameRuns; ++runs) {
     const std::uint16_t first = u16Unchecked(file, at);
     const std::uint16_t second = u16Unchecked(file, at + 2);
     at += 4;
@@ -132,13 +132,18 @@ DecodeResult decodeFrame(Bytes file, const FrameRequest& request, Bitmap32& laye
     const bool complete = fits(file, at, static_cast<std::uint64_t>(length));
     const int pixels = complete ? length : static_cast<int>(file.size() - at);
     if (pixels > 0 && request.kind == DecodeKind::Part) result.topRow = std::min(result.topRow, y);
+    if (pixels > 0) {
+      const int xLast = x0 + step * (pixels - 1);
+      result.leftmost = std::min({result.leftmost, x0, xLast});
+      if (request.kind == DecodeKind::Body) result.rightmost = std::max({result.rightmost, x0, xLast});
+    }
+    // Only the pixels that land inside the layer are visited.
+    const int firstInside = std::max(0, step > 0 ? -x0 : x0 - layer.width() + 1);
+    const int endInside = std::min(pixels, step > 0 ? layer.width() - x0 : x0 + 1);
     auto row = layer.row(y);
-    for (int i = 0; i < pixels; ++i) {
+    for (int i = firstInside; i < endInside; ++i) {
       const std::uint8_t index = file[static_cast<std::size_t>(at) + static_cast<std::size_t>(i)];
       const int x = x0 + step * i;
-      result.leftmost = std::min(result.leftmost, x);
-      if (request.kind == DecodeKind::Body) result.rightmost = std::max(result.rightmost, x);
-      if (x < 0 || x >= layer.width()) continue;
       if (request.everyOtherPixel) {
         oddPixel = !oddPixel;
         if (!oddPixel) continue;

@@ -43,7 +43,8 @@ Bytes mulData(Bytes art, const MulEntry& e) {
 bool drawRow(Bytes data, std::size_t first, std::size_t end, std::uint32_t* row, int left, int clipLeft,
              int clipRight, const ColourStep& step) {
   int x = left;
-  for (std::size_t run = first; run < end; ++run) {
+  const std::size_t last = std::min<std::size_t>(end, first + limits::kGumpSide);
+  for (std::size_t run = first; run < last && x < clipRight; ++run) {
     if (!fits(data, 4 * static_cast<std::uint64_t>(run), 4)) return false;
     const std::uint16_t colour = u16Unchecked(data, 4 * run);
     const std::uint16_t count = u16Unchecked(data, 4 * run + 2);

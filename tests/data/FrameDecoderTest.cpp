@@ -275,6 +275,56 @@ TEST(FrameDecoder, EncodedFrames_DecodeToTheirPictures) {
   }
 }
 
+// Decoding into the layer only what lands inside it must give the same pixels and columns as
+// decoding into a layer wide enough to hold the whole frame.
+TEST(FrameDecoder, FramesAcrossTheLayerEdges_MatchAnUnclippedDecode) {
+  constexpr int kShift = 400;
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int> pixel(-30, 255);
+  for (int round = 0; round < 60; ++round) {
+    clientgen::IndexedFrame frame(40 + round % 7, 12, 20, 3);
+    for (int& p : frame.pixels) p = std::max(-1, pixel(random));
+    clientgen::AnimGroup group;
+    group.frames = {frame};
+    const std::string file = clientgen::encodeGroup(group);
+    FrameRequest r = at(-40 + round * 6, 100, round % 2 == 1, round % 3 == 0 ? DecodeKind::Part : DecodeKind::Body);
+    SCOPED_TRACE("base x " + std::to_string(r.base.x) + (r.mirrored ? " mirrored" : ""));
+    const Decoded clipped = decode(file, r);
+    FrameRequest wide = r;
+    wide.base.x += kShift;
+    Decoded whole;
+    whole.layer = Bitmap32(270 + 2 * kShift, 240, kKeyColour);
+    whole.result = decodeFrame(asBytes(file), wide, whole.layer, kIndexRule);
+    for (int y = 0; y < 240; ++y)
+      for (int x = 0; x < 270; ++x) ASSERT_EQ(clipped.layer.pixel(x, y), whole.layer.pixel(x + kShift, y)) << x << "," << y;
+    // The columns of the frame's pixels, from 256 and 0 on, count wherever they land.
+    int minColumn = frame.width;
+    int maxColumn = -1;
+    for (int y = 0; y < frame.height; ++y)
+      for (int x = 0; x < frame.width; ++x)
+        if (frame.at(x, y) >= 0) minColumn = std::min(minColumn, x), maxColumn = std::max(maxColumn, x);
+    const int step = r.mirrored ? -1 : 1;
+    const int a = r.base.x + step * (minColumn - frame.centreX);
+    const int b = r.base.x + step * (maxColumn - frame.centreX);
+    EXPECT_EQ(clipped.result.leftmost, std::min({256, a, b}));
+    EXPECT_EQ(clipped.result.rightmost, r.kind == DecodeKind::Body ? std::max({0, a, b}) : 0);
+    EXPECT_EQ(clipped.result.topRow, whole.result.topRow);
+
+    // Every other pixel counts only the pixels inside the layer, in the order they are decoded.
+    r.everyOtherPixel = true;
+    const Decoded halved = decode(file, r);
+    bool odd = false;
+    for (int y = 0; y < 240; ++y) {
+      for (int n = 0; n < 270; ++n) {
+        const int x = r.mirrored ? 269 - n : n;
+        if (clipped.layer.pixel(x, y) == kKeyColour) continue;
+        odd = !odd;
+        ASSERT_EQ(halved.layer.pixel(x, y), odd ? clipped.layer.pixel(x, y) : kKeyColour) << x << "," << y;
+      }
+    }
+  }
+}
+
 class FrameDecoderFiles : public testing::Test {
  protected:
   test::TempFolder dir;
