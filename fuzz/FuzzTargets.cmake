@@ -1,6 +1,7 @@
 # Every fuzz target with the libraries it reads through; the tests replay the same list.
 miro_add_fuzzer(anim_index_fuzz AnimIndexFuzz.cpp miro_data)
 miro_add_fuzzer(frame_fuzz FrameFuzz.cpp miro_data)
+miro_add_fuzzer(compose_fuzz ComposeFuzz.cpp miro_compose)
 miro_add_fuzzer(hue_fuzz HueFuzz.cpp miro_data)
 miro_add_fuzzer(gump_fuzz GumpFuzz.cpp miro_data)
 miro_add_fuzzer(font_fuzz FontFuzz.cpp miro_compose)

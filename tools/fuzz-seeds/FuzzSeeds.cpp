@@ -51,6 +51,32 @@ gen::AnimGroup group() {
 
 void frameSeeds() { seed("frame_fuzz", "three-frames.mul", gen::encodeGroup(group())); }
 
+// 64 control bytes (outfit, view, six group positions), then ANIM.MUL with two groups.
+std::string composeInput(int motion, int direction, int effects, bool mounted) {
+  std::string controls(64, '\0');
+  for (std::size_t slot = 2; slot <= 23; ++slot) controls[slot] = static_cast<char>(slot % 3);
+  controls[1] = mounted ? 2 : 0;
+  controls[24] = 7;
+  controls[33] = static_cast<char>(motion);
+  controls[34] = static_cast<char>(direction);
+  controls[35] = 1;
+  controls[36] = static_cast<char>(effects);
+  const std::string first = gen::encodeGroup(group());
+  const auto second = static_cast<std::uint32_t>(first.size());
+  for (std::size_t n = 0; n < 6; ++n) {
+    const std::uint32_t at = n % 3 == 0 ? 0 : n % 3 == 1 ? second : 0x80000000u;  // the last: no animation
+    for (std::size_t b = 0; b < 4; ++b) controls[40 + 4 * n + b] = static_cast<char>(at >> (8 * b));
+  }
+  return controls + first + gen::encodeGroup(group());
+}
+
+void composeSeeds() {
+  seed("compose_fuzz", "standing", composeInput(4, 0, 1, false));
+  seed("compose_fuzz", "riding-mirrored", composeInput(23, 3, 0, true));
+  seed("compose_fuzz", "sitting-ghost", composeInput(35, 2, 16 | 4, false));
+  seed("compose_fuzz", "silhouette-shadow-only", composeInput(0, 7, 8 | 2 | 1, true));
+}
+
 // Index files with all three kinds of empty record between groups.
 std::string indexFile(int records, int seedValue) {
   std::vector<gen::IndexRecord> index;
@@ -199,6 +225,7 @@ int main(int argc, char** argv) {
   }
   root = argv[1];
   frameSeeds();
+  composeSeeds();
   animIndexSeeds();
   hueSeeds();
   fontSeeds();
