@@ -5,6 +5,7 @@
 #include <random>
 
 #include "ClientGen.h"
+#include "common/Bytes.h"
 #include "data/AnimLookupLoad.h"
 #include "data/FrameDecoder.h"
 #include "support/ClientData.h"
@@ -103,5 +104,37 @@ void FrameDecoder_Decode100x100(benchmark::State& state) {
   }
 }
 BENCHMARK(FrameDecoder_Decode100x100)->Unit(benchmark::kMicrosecond);
+
+// The worst a damaged file can ask of one decode: a frame whose runs all stay on its first row,
+// inside the layer, each 4095 pixels long and starting left of the layer, with no end marker.
+std::string hostileGroup() {
+  std::string file;
+  for (int i = 0; i < 256; ++i) appendU16(file, static_cast<std::uint16_t>(i));
+  appendU32(file, 1);
+  appendU32(file, 8);
+  for (const std::uint16_t v : {0, 0, 0xFFFF, 200}) appendU16(file, v);  // centre 0,0; 65535 x 200
+  const std::string run = [] {
+    std::string r;
+    appendU16(r, 0x0FFF);
+    appendU16(r, static_cast<std::uint16_t>((-2000 & 0x3FF) << 6));
+    return r + std::string(0x0FFF, '\x07');
+  }();
+  for (int n = 0; n < 70000; ++n) file += run;
+  return file;
+}
+
+void FrameDecoder_HostileFrame(benchmark::State& state) {
+  const std::string file = hostileGroup();
+  Bitmap32 layer(270, 240, kKeyColour);
+  const ColourRule rule = [](std::uint8_t, std::uint32_t colour) { return std::optional<std::uint32_t>(colour); };
+  FrameRequest request;
+  request.base = {135, 200};
+  for (auto _ : state) {
+    const DecodeResult result = decodeFrame(asBytes(file), request, layer, rule);
+    if (!result.damaged) state.SkipWithError("the frame was not taken as damaged");
+    benchmark::DoNotOptimize(result.leftmost);
+  }
+}
+BENCHMARK(FrameDecoder_HostileFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ClientGen.h"
+#include "common/Bytes.h"
 #include "data/FontStore.h"
 #include "data/GumpStore.h"
 #include "support/RecordingReporter.h"
@@ -53,6 +54,22 @@ void drawGump(benchmark::State& state, Source source) {
 BENCHMARK_CAPTURE(drawGump, Mul, Source::Mul)->Name("GumpStore_Draw200x300_Mul")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(drawGump, UopPlain, Source::UopPlain)->Name("GumpStore_Draw200x300_UopPlain")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(drawGump, UopZlib, Source::UopZlib)->Name("GumpStore_Draw200x300_UopZlib")->Unit(benchmark::kMicrosecond);
+
+// The worst a damaged gump can ask: 65535 rows, every other one of 2^20 runs of count 0, which
+// never reach the clip edge.
+void GumpStore_DrawHostileGump(benchmark::State& state) {
+  const std::uint32_t rows = 0xFFFF;
+  const std::uint32_t runs = 1u << 20;
+  std::string data;
+  for (std::uint32_t r = 0; r < rows; ++r) appendU32(data, rows + (r % 2) * runs);
+  for (std::uint32_t r = 0; r < runs; ++r) appendU32(data, 1);  // colour 1, count 0
+  Bitmap32 target(262, 324, kKeyColour);
+  for (auto _ : state) {
+    const bool whole = drawGumpPicture({asBytes(data), 0xFFFF, 0xFFFF}, target, 0, 0, target.bounds(), plainColourStep);
+    benchmark::DoNotOptimize(whole);
+  }
+}
+BENCHMARK(GumpStore_DrawHostileGump)->Unit(benchmark::kMillisecond);
 
 // Ten fonts of 224 glyphs, 8 x 12 pixels each (a FONTS.MUL of about 430 KB).
 void FontStore_LoadTenFonts(benchmark::State& state) {
