@@ -1,5 +1,6 @@
 #include "data/HueTable.h"
 
+#include "common/Limits.h"
 #include "common/Strings.h"
 #include "data/ClientColour.h"
 
@@ -10,7 +11,6 @@ namespace {
 constexpr std::size_t kBlockSize = 708;
 constexpr std::size_t kEntrySize = 88;
 constexpr std::size_t kEntriesPerBlock = 8;
-constexpr std::size_t kTooManyBlocks = 399;
 constexpr int kFailedToLoadHues = 1064;
 constexpr int kMemoryBufferOverflow = 1076;
 
@@ -19,7 +19,7 @@ constexpr int kMemoryBufferOverflow = 1076;
 bool HueTable::load(Bytes hues) {
   records_.assign(kHueRecords, {});
   loaded_ = 0;
-  if (hues.size() / kBlockSize >= kTooManyBlocks) return false;
+  if (hues.size() / kBlockSize >= limits::kHueBlocks) return false;
 
   // Entries of a trailing partial block count when they are complete.
   const std::size_t entries = (hues.size() / kBlockSize) * kEntriesPerBlock +

@@ -47,10 +47,14 @@ std::optional<UopContainer> UopContainer::open(Bytes file) {
 
   UopContainer container;
   const auto fileCount = static_cast<std::int32_t>(u32Unchecked(file, 24));
-  if (fileCount > 0) container.entries_.reserve(std::min<std::size_t>(static_cast<std::size_t>(fileCount), file.size() / kEntrySize));
+  if (fileCount > 0) {
+    container.entries_.reserve(
+        std::min({static_cast<std::size_t>(fileCount), file.size() / kEntrySize, limits::kUopEntries}));
+  }
   std::unordered_set<std::uint64_t> visited;
   for (std::uint64_t block = u64Unchecked(file, 12); block != 0; ) {
-    if (!visited.insert(block).second || !fits(file, block, kBlockHeaderSize)) {
+    if (visited.size() == limits::kUopBlocks || container.entries_.size() >= limits::kUopEntries ||
+        !visited.insert(block).second || !fits(file, block, kBlockHeaderSize)) {
       container.complete_ = false;
       break;
     }

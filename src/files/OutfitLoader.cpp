@@ -2,6 +2,7 @@
 
 #include "common/FileIo.h"
 #include "common/Ini.h"
+#include "common/Limits.h"
 #include "common/TextEncoding.h"
 #include "common/Utf8.h"
 #include "files/OutfitFile.h"
@@ -10,8 +11,6 @@ namespace miro {
 
 namespace {
 
-constexpr std::size_t kLongestText = 2047;
-constexpr std::size_t kLongestUocText = 253;
 
 // At most `limit` characters of legacy or UTF-8 text, as UTF-8.
 std::string textOf(std::string_view raw, std::size_t limit) {
@@ -60,12 +59,12 @@ void readUc2(const Ini& ini, Placer& place, Outfit& outfit) {
   for (int n = 1; n <= 3; ++n) {
     const std::string section = "String" + std::to_string(n);
     SpeechLine& line = place.speech(n);
-    if (const auto text = ini.value(section, "Str")) line.text = textOf(*text, kLongestText);
+    if (const auto text = ini.value(section, "Str")) line.text = textOf(*text, limits::kOutfitTextCharacters);
     place.font(n, integer(section, "Font", line.font));
     place.colour(23 + n, integer(section, "Color", outfit.colour(23 + n)));
     line.unicodeColour = ini.readBool(section, "Unicode", line.unicodeColour);
-    if (const auto x = ini.value(section, "X")) line.shiftX = textOf(*x, kLongestText);
-    if (const auto y = ini.value(section, "Y")) line.shiftY = textOf(*y, kLongestText);
+    if (const auto x = ini.value(section, "X")) line.shiftX = textOf(*x, limits::kOutfitTextCharacters);
+    if (const auto y = ini.value(section, "Y")) line.shiftY = textOf(*y, limits::kOutfitTextCharacters);
   }
 }
 
@@ -146,7 +145,7 @@ int readUoc(std::string_view bytes, Placer& place) {
         }
       }
       if (flag) speech.unicodeColour = decimal(*flag).value_or(0) != 0;
-      if (text) speech.text = textOf(*text, kLongestUocText);
+      if (text) speech.text = textOf(*text, limits::kUocTextCharacters);
     } else if (slot == 26) {
       place.mount(record->part);
       place.colour(kMountColourSlot, record->hue);

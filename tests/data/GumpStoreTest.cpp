@@ -3,6 +3,7 @@
 #include <random>
 
 #include "ClientGen.h"
+#include "common/Limits.h"
 #include "data/ClientColour.h"
 #include "data/GumpStore.h"
 #include "support/RecordingReporter.h"
@@ -262,6 +263,18 @@ TEST_F(GumpFiles, CorruptContainers_EndCleanlyAndAreNamedOnce) {
           << reporter.messages[0].text;
     }
   }
+}
+
+TEST(UopTable, BlocksBeyondTheLimit_AreLeftOutAndTheTableCountsAsDamaged) {
+  std::vector<clientgen::UopFile> files;
+  for (std::size_t n = 0; n <= limits::kUopBlocks; ++n) files.push_back({uopGumpName(static_cast<int>(n)), "x", 0});
+  const std::string bytes = clientgen::encodeUop(files, 1);  // a block for every file
+  const auto container = UopContainer::open(asBytes(bytes));
+  ASSERT_TRUE(container);
+  EXPECT_EQ(container->size(), limits::kUopBlocks);
+  EXPECT_FALSE(container->complete());
+  const std::string whole = clientgen::encodeUop({files.begin(), files.end() - 1}, 1);
+  EXPECT_TRUE(UopContainer::open(asBytes(whole))->complete());
 }
 
 }  // namespace
