@@ -162,9 +162,14 @@ namespace {
 bool loadGivenOutfit(const std::filesystem::path& file, Outfit& outfit, int mountItems, Reporter& reporter,
                      std::ostream& err) {
   const OutfitLoad load = loadOutfit(file, outfit, reporter, mountItems);
+  if (!load.loaded) {
+    err << kProgram << ": " << file.string() << ": the outfit cannot be read\n";
+    return false;
+  }
   std::error_code ec;
-  if (!load.loaded || (load.format == OutfitFormat::Uoc && load.uocRecords == 0 && std::filesystem::file_size(file, ec) > 0)) {
-    err << kProgram << ": " << file.string() << ": " << (load.loaded ? "no outfit in it" : "the outfit cannot be read") << '\n';
+  const bool empty = std::filesystem::file_size(file, ec) == 0;
+  if (load.format == OutfitFormat::Uoc && load.uocRecords == 0 && !empty) {
+    err << kProgram << ": " << file.string() << ": no outfit in it\n";
     return false;
   }
   if (load.outOfRange > 0) {
