@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ClientGen.h"
+#include "FuzzInput.h"
 #include "common/FileIo.h"
 #include "common/Ini.h"
 #include "data/AnimLookupLoad.h"
@@ -19,7 +20,7 @@ namespace {
 using namespace miro;
 namespace gen = miro::clientgen;
 
-const std::string kFileBreak = "\n--file--\n";  // the fuzz targets cut their input here
+const std::string kFileBreak(fuzz::kFileBreak);
 std::filesystem::path root;
 bool failed = false;
 
